@@ -1,0 +1,31 @@
+#include "host/core/context.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace hadrek {
+
+HostContext& context() {
+    static HostContext instance;
+    return instance;
+}
+
+void fatal(int exitCode, const std::string& message, nlohmann::json event) {
+    std::fprintf(stderr, "hadrek: %s\n", message.c_str());
+    if (event.is_null()) event = nlohmann::json::object();
+    event["event"] = "error";
+    event["message"] = message;
+    context().log.write(event);
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
+}
+
+void say(const std::string& utf8) {
+    HostContext& host = context();
+    if (host.frontEnd && host.frontEnd->interactive()) return;
+    std::FILE* out = host.log.toStdout() ? stderr : stdout;
+    std::fputs(utf8.c_str(), out);
+    std::fflush(out);
+}
+
+}  // namespace hadrek

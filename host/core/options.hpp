@@ -1,0 +1,47 @@
+// The launcher's command line. These names are an interface: tests and
+// users depend on them.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace hadrek {
+
+struct HostOptions {
+    std::string pluginPath;
+    std::string configDir = ".";
+    std::string keys;
+    std::string logPath;
+    std::string screensDir;
+    std::string saveTemplate;
+    int runs = 1;
+
+    // Fault options: make the host look like another host.
+    int interfaceVersion = 112;
+    std::optional<std::string> refuseModule;
+    std::set<std::uint16_t> missing;
+    std::map<int, int> recordSizes;
+    std::set<int> noTables;
+    bool report = false;
+    bool debugger = false;
+    bool nullDescription = false;
+    std::optional<int> query;
+};
+
+struct ParsedOptions {
+    std::optional<HostOptions> options;
+    std::string error;  // empty when options is set or help was asked for
+    bool help = false;
+};
+
+ParsedOptions parseOptions(const std::vector<std::string>& arguments);
+const char* helpText();
+
+// Table numbers the host knows by name as well.
+std::optional<int> tableNumber(const std::string& nameOrNumber);
+
+}  // namespace hadrek

@@ -1,0 +1,140 @@
+#include "host/launcher/life_cycle.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <variant>
+
+#include "host/core/context.hpp"
+#include "host/launcher/plugin_module.hpp"
+#include "host/platform/host_module.hpp"
+#include "host/registry/registry.hpp"
+#include "host/text/mazovia.hpp"
+#include "host/toolkit/screen/front_end_factory.hpp"
+#include "host/toolkit/screen/keys.hpp"
+#include "plugin/frame/calling.hpp"
+
+namespace hadrek {
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitLoadFailed = 1;
+constexpr int kExitUsage = 2;
+
+constexpr std::size_t kDescriptionSize = 76;
+
+using AttachExport = int(KZ_STDCALL*)(int(KZ_CDECL*)(int, int), char*);
+using ActivateExport = int(KZ_STDCALL*)(int);
+using QueryExport = int(KZ_STDCALL*)();
+using QueryValueExport = int(KZ_STDCALL*)(int);
+
+template <typename Fn>
+Fn requireExport(const PluginModule& plugin, std::uint16_t ordinal) {
+    void* entry = plugin.exportByOrdinal(ordinal);
+    if (!entry) fatal(kExitLoadFailed, "the plug-in does not export ordinal " + std::to_string(ordinal));
+    return reinterpret_cast<Fn>(entry);
+}
+
+void logExportCall(std::uint16_t ordinal, nlohmann::json args, int result, nlohmann::json extra = {}) {
+    nlohmann::json event = {{"event", "export-call"}, {"ordinal", ordinal}, {"args", std::move(args)}, {"result", result}};
+    if (extra.is_object()) event.update(extra);
+    context().log.write(event);
+}
+
+int attach(const PluginModule& plugin, bool withDescription) {
+    char description[kDescriptionSize + 1];
+    std::memset(description, 0, sizeof description);
+    const int result = requireExport<AttachExport>(plugin, 30001)(&hadrek_notification,
+                                                                   withDescription ? description : nullptr);
+    nlohmann::json extra = nlohmann::json::object();
+    if (withDescription) {
+        description[kDescriptionSize] = '\0';
+        extra["description"] = text::toUtf8(description);
+    }
+    logExportCall(30001, {"notification", withDescription ? "description" : "null"}, result, extra);
+    return result;
+}
+
+void runMenuCommand(int run) {
+    HostContext& host = context();
+    if (host.menu.empty()) {
+        host.log.write({{"event", "menu-command"}, {"run", run}, {"result", nullptr}, {"note", "the menu holds no command"}});
+        return;
+    }
+    const MenuCommand command = host.menu.front();
+    say("» " + text::toUtf8(command.label) + "\n");
+    const int result = command.command();
+    host.log.write({{"event", "menu-command"}, {"run", run}, {"id", command.id}, {"result", result}});
+}
+
+int runPlugin(const HostOptions& options) {
+    HostContext& host = context();
+    prepareHostModule(options);
+
+    std::string error;
+    auto plugin = loadPlugin(options.pluginPath, error);
+    if (!plugin) {
+        host.log.write({{"event", "load"}, {"plugin", options.pluginPath}, {"result", "failed"}, {"message", error}});
+        std::fprintf(stderr, "hadrek: cannot load %s: %s\n", options.pluginPath.c_str(), error.c_str());
+        return kExitLoadFailed;
+    }
+    host.log.write({{"event", "load"}, {"plugin", options.pluginPath}, {"result", "ok"}});
+
+    const int attached = attach(*plugin, !options.nullDescription);
+    const int activation = attached != 0 || options.report ? 1 : 0;
+    logExportCall(30008, {activation}, requireExport<ActivateExport>(*plugin, 30008)(activation));
+
+    if (options.query) {
+        logExportCall(30009, nlohmann::json::array(), requireExport<QueryExport>(*plugin, 30009)());
+        const auto answer = static_cast<std::uint32_t>(requireExport<QueryValueExport>(*plugin, 30010)(*options.query));
+        logExportCall(30010, {*options.query}, static_cast<int>(answer), {{"hex", [&] {
+            char hex[11];
+            std::snprintf(hex, sizeof hex, "0x%08X", answer);
+            return std::string(hex);
+        }()}});
+    }
+
+    if (activation == 0)
+        for (int run = 1; run <= options.runs; ++run) runMenuCommand(run);
+
+    logExportCall(30001, {"null", "null"}, requireExport<AttachExport>(*plugin, 30001)(nullptr, nullptr));
+    plugin.reset();
+    host.log.write({{"event", "unload"}});
+    return host.failure;
+}
+
+}  // namespace
+
+int hostMain(const std::vector<std::string>& arguments) {
+    const ParsedOptions parsed = parseOptions(arguments);
+    if (parsed.help) {
+        std::fputs(helpText(), stdout);
+        return kExitOk;
+    }
+    if (!parsed.options) {
+        std::fprintf(stderr, "hadrek: %s (try --help)\n", parsed.error.c_str());
+        return kExitUsage;
+    }
+
+    // The key script is checked whole before anything runs.
+    auto script = screen::parseKeyScript(parsed.options->keys);
+    if (const auto* bad = std::get_if<screen::ScriptError>(&script)) {
+        std::fprintf(stderr, "hadrek: unknown key token '%s' in the key script\n", bad->token.c_str());
+        return kExitUsage;
+    }
+
+    HostContext& host = context();
+    host.options = *parsed.options;
+    if (!host.log.open(host.options.logPath)) {
+        std::fprintf(stderr, "hadrek: cannot write the log %s\n", host.options.logPath.c_str());
+        return kExitUsage;
+    }
+    screen::FrontEndOptions frontEnd;
+    frontEnd.keys = std::move(std::get<std::vector<screen::Key>>(script));
+    frontEnd.scripted = !host.options.keys.empty();
+    host.frontEnd = screen::makeFrontEnd(frontEnd);
+    const int exitCode = runPlugin(host.options);
+    host.frontEnd.reset();
+    return exitCode;
+}
+
+}  // namespace hadrek

@@ -1,0 +1,7 @@
+// hadrek: the stand-in accounting host.
+#include <string>
+#include <vector>
+
+#include "host/launcher/host_entry.hpp"
+
+int main(int argc, char** argv) { return hadrek_main(argc, argv); }

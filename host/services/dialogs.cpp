@@ -1,0 +1,86 @@
+// Dialog services: the runner, delegates and their dispatch functions, data
+// exchange, redraw, control values and the folder picker. The toolkit does
+// the work; these are the host's entry points to it.
+#include <cstdarg>
+
+#include "host/core/context.hpp"
+#include "host/services/services.hpp"
+#include "host/toolkit/dialog/delegates.hpp"
+#include "host/toolkit/dialog/dialog_window.hpp"
+#include "host/toolkit/dialog/runner.hpp"
+#include "host/toolkit/dialog_base.hpp"
+#include "host/toolkit/folder_picker.hpp"
+
+namespace hadrek::services {
+
+// 24007: (dialog object, template block, dialog id, data buffer, one value
+// per delegate). The dialog decides how many values follow.
+int KZ_CDECL dialogRun(void* object, const void* block, int id, void* buffer, ...) {
+    const toolkit::PreparedDialog prepared = toolkit::prepareDialog(block, id);
+    std::vector<void*> delegates;
+    va_list values;
+    va_start(values, buffer);
+    for (int i = 0; i < prepared.delegateCount(); ++i) delegates.push_back(va_arg(values, void*));
+    va_end(values);
+    return toolkit::runDialog(prepared, block, object, buffer, delegates);
+}
+
+// 20972: make a delegate on the caller's storage.
+void* KZ_THISCALL delegateMake(void* storage, void* dialogObject, void* dispatch) {
+    toolkit::makeDelegate(storage, dialogObject, dispatch);
+    return storage;
+}
+
+// 20973: destroy a delegate.
+void KZ_THISCALL delegateDestroy(void* storage) { toolkit::destroyDelegate(storage); }
+
+// 20927: the options dialog's commands go to the object's command handler.
+std::intptr_t KZ_CDECL dispatchOptions(void* object, int code, int phase) {
+    return toolkit::callHandler(object, toolkit::kCommandHandler, code, phase);
+}
+
+// 20936: the selection dialog's keys go to the object's key handler.
+std::intptr_t KZ_CDECL dispatchSelectionFirst(void* object, int code, int phase) {
+    return toolkit::callHandler(object, toolkit::kKeyHandler, code, phase);
+}
+
+// 20917: the selection list's rows come from the object's row text provider.
+std::intptr_t KZ_CDECL dispatchSelectionSecond(void* object, int row, int) { return toolkit::callRowText(object, row); }
+
+// 52040: (data buffer, 1 = fields to buffer, 0 = buffer to fields).
+int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
+    toolkit::DialogWindow* dialog = toolkit::runningDialog();
+    if (!dialog || dialog->buffer() != buffer) {
+        context().log.write({{"event", "error"}, {"message", "52040 outside the run of the dialog owning that buffer"}});
+        return -1;
+    }
+    if (fieldsToBuffer) dialog->fieldsToBuffer();
+    else dialog->bufferToFields();
+    context().log.write({{"event", "data-exchange"}, {"direction", fieldsToBuffer ? "fields-to-buffer" : "buffer-to-fields"}});
+    return 0;
+}
+
+// 52034: (0, 0x8000, 1) draw the running dialog again.
+int KZ_CDECL dialogRedraw(int, int, int) {
+    context().log.write({{"event", "redraw"}});
+    toolkit::redrawRunningDialog();
+    return 0;
+}
+
+// 52033: the address of a control's 16-bit value; the list's is its current row.
+std::uint16_t* KZ_CDECL controlValue(int id) {
+    toolkit::DialogWindow* dialog = toolkit::runningDialog();
+    if (!dialog) return nullptr;
+    auto& controls = dialog->controls();
+    for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
+        if (controls[i].record.id != static_cast<std::uint16_t>(id)) continue;
+        if (i == dialog->listIndex()) return dialog->list()->currentRow();
+        return &controls[i].value;
+    }
+    return nullptr;
+}
+
+// 50525: (prompt, destination path of 260 bytes).
+int KZ_CDECL folderPicker(const char* prompt, char* destination) { return toolkit::pickFolder(prompt, destination, 260); }
+
+}  // namespace hadrek::services

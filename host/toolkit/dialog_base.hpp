@@ -1,0 +1,48 @@
+// The host's side of a dialog object: the base part at the start of every
+// object derived from WDialogBase, and the calls the toolkit makes through
+// the object's table while a dialog runs.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/frame/calling.hpp"
+
+namespace hadrek::toolkit {
+
+inline constexpr unsigned kDialogTableEntries = 35;
+
+// Entries the toolkit calls by position.
+enum DialogEntry : unsigned {
+    kDeletingDestructor = 0,
+    kKeyHandler = 1,
+    kCommandHandler = 2,
+    kOpened = 3,       // the dialog is on the screen
+    kMayClose = 11,    // non-zero lets the closing button close it
+    kRowText = 12,
+    kFocusMoved = 13,
+    kClosed = 34,      // the dialog has left the screen
+};
+
+// Offsets of the base part within an object.
+inline constexpr unsigned kBaseTableOffset = 0;
+inline constexpr unsigned kBaseWordOffset = 4;
+
+struct DialogBasePart {
+    const void* const* table;
+    std::uint32_t serial;  // the host's own word
+};
+
+DialogBasePart readDialogBasePart(const void* object);
+void writeDialogBasePart(void* object, const DialogBasePart& part);
+
+// The table the base constructor installs.
+const void* const* dialogBaseTable();
+
+// Entry shapes: every method this host defines takes two 32-bit values.
+using HandlerEntry = int(KZ_THISCALL*)(void* object, int code, int phase);
+using RowTextEntry = std::intptr_t(KZ_THISCALL*)(void* object, int row, int unused);
+
+int callHandler(void* object, unsigned entry, int code, int phase);
+std::intptr_t callRowText(void* object, int row);
+
+}  // namespace hadrek::toolkit

@@ -1,0 +1,61 @@
+#include "host/toolkit/display.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "host/core/context.hpp"
+#include "host/text/mazovia.hpp"
+#include "host/toolkit/screen/desktop.hpp"
+
+namespace hadrek::toolkit {
+
+Display& display() {
+    static Display instance;
+    return instance;
+}
+
+void Display::open(Window& window) { windows_.push_back(&window); }
+
+void Display::close(Window& window) {
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
+}
+
+void Display::refresh() {
+    screen_.clear();
+    screen::drawDesktop(screen_);
+    for (Window* window : windows_) window->draw(screen_);
+
+    HostContext& host = context();
+    if (host.frontEnd) host.frontEnd->present(screen_);
+    if (host.options.screensDir.empty()) return;
+    std::filesystem::create_directories(host.options.screensDir);
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d.txt", ++written_);
+    std::ofstream out(std::filesystem::path(host.options.screensDir) / name, std::ios::binary);
+    for (const std::string& line : screen_.snapshot()) out << line << '\n';
+}
+
+std::vector<std::string> Display::linesOf(const Window& window) const {
+    const screen::Rect area = window.area(screen_);
+    const std::vector<std::string> all = screen_.snapshot();
+    std::vector<std::string> lines;
+    for (int y = std::max(0, area.y); y < std::min<int>(area.bottom(), static_cast<int>(all.size())); ++y) {
+        // Cut by cells, not bytes: the snapshot is UTF-8.
+        std::u32string row;
+        for (int x = area.x; x < area.right(); ++x) row += screen_.at(x, y).ch;
+        std::string line;
+        for (const char32_t ch : row) text::appendUtf8(line, ch);
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::optional<screen::Key> Display::nextKey() {
+    HostContext& host = context();
+    return host.frontEnd ? host.frontEnd->nextKey() : std::nullopt;
+}
+
+}  // namespace hadrek::toolkit

@@ -1,0 +1,44 @@
+// The host screen as the user sees it: the desktop with every open window
+// on top, shown through the front end after each key.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/toolkit/screen/keys.hpp"
+#include "host/toolkit/screen/screen.hpp"
+
+namespace hadrek::toolkit {
+
+class Window {
+public:
+    virtual ~Window() = default;
+    virtual screen::Rect area(const screen::Screen& on) const = 0;
+    // Drawing may ask the dialog object for rows, so it is not const.
+    virtual void draw(screen::Screen& on) = 0;
+};
+
+class Display {
+public:
+    void open(Window& window);
+    void close(Window& window);
+
+    // Draws everything, shows it, and keeps a copy for --screens.
+    void refresh();
+    const screen::Screen& screen() const { return screen_; }
+    // The lines of one window's area on the last rendered screen.
+    std::vector<std::string> linesOf(const Window& window) const;
+
+    // The next key from the front end; none when the key script is spent.
+    std::optional<screen::Key> nextKey();
+
+private:
+    std::vector<Window*> windows_;
+    screen::Screen screen_;
+    int written_ = 0;
+};
+
+Display& display();
+
+}  // namespace hadrek::toolkit

@@ -1,0 +1,71 @@
+// The options step: fill the record from the options key, let the user
+// change it in dialog 20082, store it back only on confirmation.
+#include <cstring>
+
+#include "plugin/export/zrob_liste_dokumentow.hpp"
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/resources/dialog_template.hpp"
+#include "plugin/resources/texts.hpp"
+
+namespace kz {
+namespace {
+
+constexpr int kCzytajOpcje = 8;
+constexpr int kZapiszOpcje = 9;
+constexpr int kPolecenieObsluzone = 4098;
+constexpr int kWyborAnulowany = -2;
+
+// The options key holds the identifier field sixth, before the branch code.
+int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
+    return host<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
+                                   texts::kKluczOpcje.c_str(), texts::kFormatOpcji.c_str(), o.okresOd, o.okresDo,
+                                   o.filtrNazwy, o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
+                                   o.katalogWyjsciowy);
+}
+
+// A delegate in the step's storage, destroyed however the dialog ends.
+class Delegat {
+public:
+    Delegat(void* obiekt, Slot dyspozytor) {
+        host<Slot::DelegateMake>()(pamiec_, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
+    }
+    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_); }
+    Delegat(const Delegat&) = delete;
+    Delegat& operator=(const Delegat&) = delete;
+
+    void* wartosc() {
+        void* const* tablica;
+        std::memcpy(&tablica, pamiec_, sizeof tablica);
+        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_);
+    }
+
+private:
+    alignas(4) unsigned char pamiec_[kDelegateSize];
+};
+
+}  // namespace
+
+int CZrobListeDokumentow::krokOpcji() {
+    dostepDoOpcji(kCzytajOpcje, opcje_);
+    std::uint16_t wynik;
+    {
+        Delegat delegat(this, Slot::DispatchOptions);
+        wynik = static_cast<std::uint16_t>(host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji,
+                                                                   &opcje_, delegat.wartosc()));
+    }
+    if (wynik != kPrzyciskOk) return 1;
+    dostepDoOpcji(kZapiszOpcje, opcje_);
+    return 0;
+}
+
+int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t faza) {
+    if (faza != 1 || polecenie != kPrzyciskWybierz) return 0;
+    host<Slot::DialogDataExchange>()(&opcje_, 1);
+    if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
+    host<Slot::DialogDataExchange>()(&opcje_, 0);
+    host<Slot::DialogRedraw>()(0, 0x8000, 1);
+    return kPolecenieObsluzone;
+}
+
+}  // namespace kz

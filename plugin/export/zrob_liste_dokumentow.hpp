@@ -1,0 +1,63 @@
+// The export object of one run: the host's WDialogBase part (constructed and
+// destroyed by the host), then the state every step hands to the next. It is
+// also the dialog object of both dialogs: the host calls it through the
+// 35-entry table installed at offset 0.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "plugin/export/opcje_eksportu.hpp"
+
+namespace kz {
+
+inline constexpr unsigned kMethodTableEntries = 35;
+
+// The class's table, as the host indexes it.
+extern const void* const kTablicaMetod[kMethodTableEntries];
+
+class CZrobListeDokumentow {
+public:
+    CZrobListeDokumentow();
+    ~CZrobListeDokumentow() noexcept(false);
+    CZrobListeDokumentow(const CZrobListeDokumentow&) = delete;
+    CZrobListeDokumentow& operator=(const CZrobListeDokumentow&) = delete;
+
+    // The steps of a run: 0 goes on, non-zero ends the run.
+    int krokOpcji();
+    int krokSkanowania();
+    int krokWyboru();
+    int krokZapisu();
+
+    // The operations the host calls while a dialog runs (entries 1, 2, 12).
+    int obsluzKlawisz(std::uint16_t kod, std::uint16_t faza);
+    int obsluzPolecenie(std::uint16_t polecenie, std::uint16_t faza);
+    std::intptr_t podajWiersz(int wiersz);
+
+    // The body of the destructor; also run by the deleting destructor.
+    void rozbierz();
+
+    const OpcjeEksportu& opcje() const { return opcje_; }
+
+    // Fields in the host's order; offsets are checked below.
+    const void* const* tablicaMetod_;
+    std::uint32_t slowoBazy_;  // the host's own word of WDialogBase
+    void* listaDokumentow_;
+    std::int32_t liczbaDokumentow_;
+    std::int32_t pojemnoscListy_;
+    OpcjeEksportu opcje_;
+    char tekstWiersza_[256];
+    std::uint32_t plikWyjsciowy_;
+};
+
+static_assert(sizeof(CZrobListeDokumentow) == 664);
+static_assert(offsetof(CZrobListeDokumentow, tablicaMetod_) == 0);
+static_assert(offsetof(CZrobListeDokumentow, slowoBazy_) == 4);
+static_assert(offsetof(CZrobListeDokumentow, listaDokumentow_) == 8);
+static_assert(offsetof(CZrobListeDokumentow, liczbaDokumentow_) == 12);
+static_assert(offsetof(CZrobListeDokumentow, pojemnoscListy_) == 16);
+static_assert(offsetof(CZrobListeDokumentow, opcje_) == 20);
+static_assert(offsetof(CZrobListeDokumentow, tekstWiersza_) == 404);
+static_assert(offsetof(CZrobListeDokumentow, plikWyjsciowy_) == 660);
+
+}  // namespace kz

@@ -1,0 +1,73 @@
+#include "plugin/frame/compatibility.hpp"
+
+#include <cstring>
+
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/frame/plugin_state.hpp"
+
+namespace kz {
+namespace {
+
+struct TableUnderCheck {
+    int number;
+    std::int32_t expected;
+    const char* name;
+};
+
+constexpr TableUnderCheck kTablesUnderCheck[] = {
+    {52, 901, "Tzak"},
+    {53, 626, "Tzak_dok"},
+};
+constexpr int kTableCount = sizeof kTablesUnderCheck / sizeof kTablesUnderCheck[0];
+
+TableSizeEntry g_entries[kTableCount];
+TableSizeEntry* g_mismatches;
+
+bool listed(const TableSizeEntry* entry) {
+    for (const TableSizeEntry* e = g_mismatches; e; e = e->next)
+        if (e == entry) return true;
+    return false;
+}
+
+void append(TableSizeEntry* entry) {
+    TableSizeEntry** tail = &g_mismatches;
+    while (*tail) tail = &(*tail)->next;
+    entry->next = nullptr;
+    *tail = entry;
+}
+
+std::int32_t hostRecordSize(int table) {
+    const auto open = host<Slot::TableOpen>();
+    const void* handle = open ? open(table) : nullptr;
+    if (!handle) return 0;
+    std::int16_t size;
+    std::memcpy(&size, static_cast<const char*>(handle) + kTableHandleRecordSize, sizeof size);
+    return size;
+}
+
+}  // namespace
+
+TableSizeEntry* mismatchList() { return g_mismatches; }
+
+int recordSizeCheck() {
+    for (int i = 0; i < kTableCount; ++i) {
+        TableSizeEntry& entry = g_entries[i];
+        entry.expected = kTablesUnderCheck[i].expected;
+        entry.host = hostRecordSize(kTablesUnderCheck[i].number);
+        entry.name = kTablesUnderCheck[i].name;
+        if (entry.host != entry.expected && !listed(&entry)) append(&entry);
+    }
+    int count = 0;
+    for (const TableSizeEntry* e = g_mismatches; e; e = e->next) ++count;
+    return count;
+}
+
+int checksRerun() {
+    const auto accept = host<Slot::ModuleAcceptance>();
+    const auto version = host<Slot::InterfaceVersion>();
+    if (!accept || accept(pluginState().module, nullptr, 0) != 0) return -1;
+    if (!version || version() != 112) return -1;
+    return recordSizeCheck() == 0 ? 0 : -1;
+}
+
+}  // namespace kz

@@ -1,0 +1,67 @@
+#include "plugin/frame/exports.hpp"
+
+#include <cstring>
+
+#include "plugin/export/export_command.hpp"
+#include "plugin/frame/compatibility.hpp"
+#include "plugin/frame/failure_report.hpp"
+#include "plugin/frame/first_run_notice.hpp"
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/resources/texts.hpp"
+
+namespace kz {
+namespace {
+
+constexpr std::uint16_t kCommandId = 31042;
+
+const MenuCommandDescriptor kMenuCommand = {
+    0x43080000, texts::kEtykietaMenu.c_str(), kCommandId, 0, &eksportujDokumenty, 0,
+};
+
+// Installed by nobody in this plug-in; the exports still honour them.
+int(KZ_STDCALL* g_queryHandler)() = nullptr;
+int(KZ_STDCALL* g_queryValueHandler)(int) = nullptr;
+
+int attach(NotificationFunction notification, char* description) {
+    pluginState().notification = notification;
+    if (description) std::memcpy(description, texts::kOpisWtyczki.c_str(), texts::kOpisWtyczki.size() + 1);
+
+    // A host that lacks any function is refused before one of them is
+    // called; the failure report then names what is missing.
+    if (!allHostFunctionsBound()) return -1;
+    if (host<Slot::ModuleAcceptance>()(pluginState().module, nullptr, 0) != 0) return -1;
+    if (host<Slot::InterfaceVersion>()() != 112) return -1;
+    if (recordSizeCheck() != 0) return -1;
+    return 0;
+}
+
+int detach() {
+    if (const auto remove = host<Slot::MenuRemoveCommand>()) remove(kCommandId);
+    return 0;
+}
+
+}  // namespace
+}  // namespace kz
+
+extern "C" int KZ_STDCALL kz_attach(kz::NotificationFunction notification, char* description) {
+    return notification ? kz::attach(notification, description) : kz::detach();
+}
+
+extern "C" int KZ_STDCALL kz_activate(int report) {
+    if (report != 0) {
+        kz::failureReport();
+        return 0;
+    }
+    // Only a host that ignored a refused attach gets here with gaps; the
+    // command would reach them, so it is not offered.
+    if (!kz::allHostFunctionsBound()) return 0;
+    kz::host<kz::Slot::MenuAddCommand>()(&kz::kMenuCommand);
+    kz::firstRunNotice();
+    return 0;
+}
+
+extern "C" int KZ_STDCALL kz_query() { return kz::g_queryHandler ? kz::g_queryHandler() : 0; }
+
+extern "C" int KZ_STDCALL kz_queryValue(int value) {
+    return kz::g_queryValueHandler ? kz::g_queryValueHandler(value) : static_cast<int>(0xB669FD2E);
+}

@@ -1,0 +1,95 @@
+#include "plugin/frame/failure_report.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "plugin/frame/compatibility.hpp"
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/frame/plugin_state.hpp"
+#include "plugin/frame/windows_api.hpp"
+#include "plugin/resources/texts.hpp"
+
+namespace kz {
+namespace {
+
+constexpr int kOrdinalListSize = 256;
+
+int compareOrdinals(const void* a, const void* b) {
+    return *static_cast<const std::uint16_t*>(a) - *static_cast<const std::uint16_t*>(b);
+}
+
+}  // namespace
+
+int missingFunctionText(char* buffer) {
+    buffer[0] = '\0';
+    const MissingFunctions& missing = missingFunctions();
+    if (missing.count == 0) return 0;
+
+    char list[kOrdinalListSize];
+    if (missing.count == 1) {
+        std::snprintf(list, sizeof list, texts::kFunkcjeONumerze.c_str(), missing.ordinals[0]);
+    } else {
+        const unsigned kept = missing.count < 8 ? missing.count : 8;
+        std::uint16_t sorted[8];
+        for (unsigned i = 0; i < kept; ++i) sorted[i] = missing.ordinals[i];
+        std::qsort(sorted, kept, sizeof sorted[0], compareOrdinals);
+        int length = std::snprintf(list, sizeof list, "%s", texts::kFunkcjeONumerach.c_str());
+        for (unsigned i = 0; i < kept && length < kOrdinalListSize; ++i)
+            length += std::snprintf(list + length, sizeof list - length, texts::kKolejnyNumer.c_str(), sorted[i]);
+        if (length > kOrdinalListSize - 1) length = kOrdinalListSize - 1;
+        list[length - 1] = '\0';  // the comma after the last ordinal
+    }
+    std::snprintf(buffer, kReportBufferSize, texts::kBrakujaceFunkcje.c_str(), texts::kOpisWtyczki.c_str(), list,
+                  missing.count == 1 ? texts::kJej.c_str() : texts::kIch.c_str());
+    return static_cast<int>(missing.count);
+}
+
+int tableSizeText(char* buffer) {
+    buffer[0] = '\0';
+    const TableSizeEntry* entry = mismatchList();
+    if (!entry) return 0;
+
+    const char* baseName = pluginState().moduleBaseName;
+    char* end = buffer + wsprintfA(buffer, texts::kNaglowekRozmiarow.c_str(), texts::kOpisWtyczki.c_str(), baseName);
+    for (; entry; entry = entry->next) {
+        char hostSize[16];
+        if (entry->host == 0)
+            wsprintfA(hostSize, "%s", texts::kBrak.c_str());
+        else
+            wsprintfA(hostSize, "%d", entry->host);
+        end += wsprintfA(end, texts::kWierszRozmiaru.c_str(), entry->name, entry->expected, hostSize);
+    }
+    wsprintfA(end, texts::kStopkaRozmiarow.c_str(), baseName);
+    return -1;
+}
+
+void failureReport() {
+    const PluginState& state = pluginState();
+    if (state.notification) state.notification(1, -1);
+
+    // With the box itself missing there is no one to tell; the binder has
+    // already recorded the gap.
+    const auto show = host<Slot::StopBox>();
+    if (!show) return;
+    auto showBuffer = [&](const char* buffer) {
+        show(15000, texts::kStop.c_str(), "%s", 61441, 28206, buffer);
+    };
+
+    char report[kReportBufferSize];
+    if (missingFunctionText(report) != 0) return showBuffer(report);
+    if (tableSizeText(report) != 0) return showBuffer(report);
+
+    const auto accept = host<Slot::ModuleAcceptance>();
+    if (accept && accept(state.module, report, kReportBufferSize) != 0) {
+        report[kReportBufferSize - 1] = '\0';  // the host's text is not trusted to end
+        return showBuffer(report);
+    }
+    if (checksRerun() == -1) {
+        show(15000, texts::kStop.c_str(), texts::kRozneWersje.c_str(), 61441, 28206, state.moduleBaseName,
+             state.moduleBaseName);
+        return;
+    }
+    show(15000, texts::kStop.c_str(), texts::kNiezainicjowany.c_str(), 61441, 28206, state.moduleBaseName);
+}
+
+}  // namespace kz

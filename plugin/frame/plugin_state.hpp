@@ -1,0 +1,29 @@
+// Process-wide state of the frame: set up at load, never freed.
+#pragma once
+
+#include "plugin/frame/calling.hpp"
+
+namespace kz {
+
+// The host's notification function; the caller removes the arguments.
+using NotificationFunction = int(KZ_CDECL*)(int, int);
+
+struct PluginState {
+    void* module;
+    char moduleFileName[300];
+    const char* moduleBaseName;
+    void* hostModule;
+    NotificationFunction notification;
+};
+
+PluginState& pluginState();
+
+// The text after the last backslash, and of that the text after the last
+// forward slash; the whole name when neither occurs.
+const char* moduleBaseName(const char* fileName);
+
+// Runs at process attach before the host functions are bound. Uses nothing
+// that needs the C++ runtime to be initialised.
+void earlyAttachHook(void* module);
+
+}  // namespace kz

@@ -1,0 +1,72 @@
+// Calls through slots that load-time binding never reached: the lazy entry
+// must bind the slot and complete the call in flight, `this` and stack
+// arguments included.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/frame/plugin_state.hpp"
+#include "plugin/frame/windows_api.hpp"
+
+namespace {
+
+using kz::Slot;
+
+class LazyBinding : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+#if defined(_WIN32)
+        LoadLibraryA("HADREK.dll");
+#endif
+        kz::pluginState().hostModule = GetModuleHandleA("HADREK");
+    }
+    static void* slot(Slot s) { return kz_hostSlots[static_cast<unsigned>(s)]; }
+    static void* hostAddress(Slot s) {
+        return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(kz::pluginState().hostModule),
+                                                      reinterpret_cast<const char*>(kz::ordinalOf(s))));
+    }
+};
+
+TEST_F(LazyBinding, FreeFunctionBindsAndAnswers) {
+    ASSERT_NE(kz::pluginState().hostModule, nullptr);
+    ASSERT_NE(slot(Slot::InterfaceVersion), hostAddress(Slot::InterfaceVersion)) << "bound before the first call";
+    EXPECT_EQ(kz::host<Slot::InterfaceVersion>()(), 112);
+    EXPECT_EQ(slot(Slot::InterfaceVersion), hostAddress(Slot::InterfaceVersion));
+    EXPECT_EQ(kz::host<Slot::InterfaceVersion>()(), 112) << "second call, straight to the host";
+}
+
+TEST_F(LazyBinding, MemberFunctionsKeepThisAndTheirStackArguments) {
+    alignas(4) unsigned char object[16];
+    std::memset(object, 0xAB, sizeof object);
+    void* constructed = kz::host<Slot::DialogBaseConstruct>()(object);
+    EXPECT_EQ(constructed, object) << "`this` travelled through the lazy entry";
+    std::uint32_t serial;
+    std::memcpy(&serial, object + 4, sizeof serial);
+    EXPECT_NE(serial, 0xABABABABu) << "the host wrote its base part";
+
+    // Entry 11 of the dialog base: a thiscall with two stack arguments that
+    // the callee removes; it answers 1.
+    using MayClose = int(KZ_THISCALL*)(void*, int, int);
+    const auto mayClose = reinterpret_cast<MayClose>(slot(Slot::DialogBaseEntry11));
+    volatile int guard = 0x5EED;
+    EXPECT_EQ(mayClose(object, 20481, 1), 1);
+    EXPECT_EQ(mayClose(object, 20481, 1), 1);
+    EXPECT_EQ(guard, 0x5EED);
+    EXPECT_EQ(slot(Slot::DialogBaseEntry11), hostAddress(Slot::DialogBaseEntry11));
+
+    kz::host<Slot::DialogBaseDestroy>()(object);
+    EXPECT_EQ(slot(Slot::DialogBaseDestroy), hostAddress(Slot::DialogBaseDestroy));
+}
+
+TEST_F(LazyBinding, MissingFunctionIsRecordedAndAnswersNothing) {
+    // Ordinal 40008 exists in this host; ask the binder for one that does not.
+    void* stray = reinterpret_cast<void*>(1);
+    const auto before = kz::missingFunctions().count;
+    EXPECT_EQ(kz::bindHostFunction(reinterpret_cast<const char*>(uintptr_t{12345}), &stray), nullptr);
+    EXPECT_EQ(stray, nullptr) << "null is stored in the slot too";
+    EXPECT_EQ(kz::missingFunctions().count, before + 1);
+    EXPECT_EQ(kz::missingFunctions().ordinals[before], 12345);
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// One run of the stand-in host with the real plug-in, in a folder of its own,
+// and what its log says happened.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+namespace kz::test {
+
+struct HostRun {
+    int exitCode = -1;
+    std::string folder;                  // the run's config dir
+    std::vector<nlohmann::json> events;  // the log, one object per line
+
+    std::vector<nlohmann::json> all(const std::string& event) const;
+    // The one event of that kind; fails the test when there are none or more.
+    nlohmann::json only(const std::string& event) const;
+    std::size_t count(const std::string& event) const { return all(event).size(); }
+    // The export calls of one ordinal, in order.
+    std::vector<nlohmann::json> exportCalls(int ordinal) const;
+};
+
+struct HostRunOptions {
+    std::vector<std::string> arguments;
+    std::string keys;  // the key script, passed through a file
+    // Files to place in the config dir first: name → bytes.
+    std::vector<std::pair<std::string, std::string>> files;
+};
+
+// `name` names the run's folder (below scenario/ in the build folder); it
+// is emptied first.
+HostRun runHost(const std::string& name, const HostRunOptions& options);
+
+std::string pluginPath();
+std::string hostPath();
+std::string readFile(const std::string& path);
+bool fileExists(const std::string& path);
+
+}  // namespace kz::test

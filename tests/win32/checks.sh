@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Checks of the Win32 flavour that need the built files themselves: the
+# plug-in deploys as one DLL with four exports by ordinal, and scenario runs
+# under Wine leave the same log as native runs.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+dll=build/win32/KalvetZakupy.dll
+failures=0 passes=0
+fail() { printf 'FAIL: %s\n' "$*"; failures=$((failures + 1)); }
+pass() { printf 'ok: %s\n' "$*"; passes=$((passes + 1)); }
+
+dump=$(i686-w64-mingw32-objdump -p "$dll")
+
+imports=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | LC_ALL=C sort | tr '\n' ' ')
+[ "$imports" = "KERNEL32.dll USER32.dll msvcrt.dll " ] && pass "imports: $imports" || fail "imports: $imports"
+
+grep -q 'Ordinal Base 			30001' <<<"$dump" && pass "ordinal base 30001" || fail "ordinal base"
+grep -Eq 'Export Address Table 		0000000a' <<<"$dump" && pass "ten export entries" || fail "export entries"
+grep -Eq '\[Name Pointer/Ordinal\] Table	00000000' <<<"$dump" && pass "no export names" || fail "export names"
+exports=$(printf '%s\n' "$dump" | grep -Eo '\+base\[[0-9]+\]' | tr -d '+base[]' | tr '\n' ' ')
+[ "$exports" = "30001 30008 30009 30010 " ] && pass "exports: $exports" || fail "exports: $exports"
+
+# The same runs, native and under Wine, must log the same events; only the
+# plug-in's own file name differs between the flavours.
+export WINEDEBUG=-all WINEPREFIX="$PWD/build/win32/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
+compare() {
+    local name=$1; shift
+    local native=build/linux/scenario/compare-$name win=build/win32/scenario/compare-$name
+    rm -rf "$native" "$win"; mkdir -p "$native" "$win"
+    [ -f "examples/compare/$name.ini" ] && cp "examples/compare/$name.ini" "$native/KalvetZakupy.ini" && cp "examples/compare/$name.ini" "$win/KalvetZakupy.ini"
+    (cd build/linux && ./hadrek --plugin ./libKalvetZakupy.so --config-dir "scenario/compare-$name" --log "scenario/compare-$name/log.jsonl" "$@" >/dev/null 2>&1)
+    (cd build/win32 && wine hadrek.exe --plugin KalvetZakupy.dll --config-dir "scenario/compare-$name" --log "scenario/compare-$name/log.jsonl" "$@" >/dev/null 2>&1)
+    if diff <(sed 's/libKalvetZakupy\.so/KalvetZakupy.dll/g; s#\./KalvetZakupy\.dll#KalvetZakupy.dll#g' "$native/log.jsonl") "$win/log.jsonl" >"$win/log.diff"; then
+        pass "same log native and under Wine: $name"
+    else
+        fail "logs differ for $name (see $win/log.diff)"; head -n 20 "$win/log.diff"
+    fi
+}
+compare good
+compare missing --missing 52082,30018,40008
+compare sizes --record-size Tzak=900 --no-table Tzak_dok
+compare version --interface-version 113
+compare refused --refuse-module "Odmowa 100%"
+compare options --keys 'Enter "20260101" Tab "20261231" F4 "Kowal" F12' --run 2
+
+printf 'win32 checks: %d passed, %d failed\n' "$passes" "$failures"
+[ "$failures" -eq 0 ]
