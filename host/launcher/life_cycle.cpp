@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <variant>
 
 #include "host/core/context.hpp"
@@ -118,7 +119,7 @@ int hostMain(const std::vector<std::string>& arguments) {
     // The key script is checked whole before anything runs.
     auto script = screen::parseKeyScript(parsed.options->keys);
     if (const auto* bad = std::get_if<screen::ScriptError>(&script)) {
-        std::fprintf(stderr, "hadrek: unknown key token '%s' in the key script\n", bad->token.c_str());
+        std::fprintf(stderr, "hadrek: the key script cannot be used: '%s' on line %d\n", bad->token.c_str(), bad->line);
         return kExitUsage;
     }
 
@@ -131,7 +132,13 @@ int hostMain(const std::vector<std::string>& arguments) {
     screen::FrontEndOptions frontEnd;
     frontEnd.keys = std::move(std::get<std::vector<screen::Key>>(script));
     frontEnd.scripted = !host.options.keys.empty();
-    host.frontEnd = screen::makeFrontEnd(frontEnd);
+    try {
+        host.frontEnd = screen::makeFrontEnd(frontEnd);
+    } catch (const std::exception& error) {
+        // A terminal too small for the host screen, or none that curses can use.
+        std::fprintf(stderr, "hadrek: %s\n", error.what());
+        return kExitUsage;
+    }
     const int exitCode = runPlugin(host.options);
     host.frontEnd.reset();
     return exitCode;

@@ -18,7 +18,8 @@ int g_nextBlock = 1;
 
 }  // namespace
 
-// 21286: resize a block (null makes one); null when memory runs out.
+// 21286: resize a block (null makes one); null when memory runs out, the
+// old block then staying as it was.
 void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
     auto& live = blocks();
     int name = g_nextBlock;
@@ -26,13 +27,16 @@ void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
         const auto found = live.find(block);
         if (found == live.end()) fatal(71, "21286 was handed a block this host never made");
         name = found->second;
+        live.erase(found);
     }
     void* resized = std::realloc(block, size ? size : 1);
     context().log.write({{"event", "memory"}, {"action", "resize"}, {"block", name}, {"size", size},
                          {"result", resized ? "ok" : "null"}});
-    if (!resized) return nullptr;
-    if (block) live.erase(block);
-    else ++g_nextBlock;
+    if (!resized) {
+        if (block) live[block] = name;
+        return nullptr;
+    }
+    if (!block) ++g_nextBlock;
     live[resized] = name;
     return resized;
 }

@@ -19,6 +19,12 @@ const std::string kBaseName = "libKalvetZakupy.so";
 
 std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
+HostRunOptions withArguments(std::vector<std::string> arguments) {
+    HostRunOptions options;
+    options.arguments = std::move(arguments);
+    return options;
+}
+
 HostRun run(const HostRunOptions& options, const std::string& suffix = "") {
     return runHost(testName() + suffix, options);
 }
@@ -99,7 +105,7 @@ TEST(LifeCycle, FirstRunNoticeFollowsTheStoredFlag) {
 TEST(LifeCycle, QueriesAnswerFixedValues) {
     for (const char* value : {"0", "7", "-1"}) {
         SCOPED_TRACE(value);
-        const HostRun r = run({{"--query", value}}, value);
+        const HostRun r = run(withArguments({"--query", value}), value);
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.exportCalls(30009).at(0)["result"], 0);
         EXPECT_EQ(r.exportCalls(30010).at(0)["hex"], "0xB669FD2E");
@@ -107,7 +113,7 @@ TEST(LifeCycle, QueriesAnswerFixedValues) {
 }
 
 TEST(LifeCycle, DetachWithoutActivateStillRemovesTheCommand) {
-    const HostRun r = run({{"--interface-version", "113"}});
+    const HostRun r = run(withArguments({"--interface-version", "113"}));
     ASSERT_EQ(r.exitCode, 0);
     const auto menu = r.all("menu");
     ASSERT_EQ(menu.size(), 1u);
@@ -137,7 +143,7 @@ TEST(Checks, AttachVerdicts) {
         std::string joined;
         for (const auto& a : c.arguments) joined += a + " ";
         SCOPED_TRACE(joined);
-        const HostRun r = run({c.arguments}, std::to_string(n++));
+        const HostRun r = run(withArguments(c.arguments), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.exportCalls(30001).at(0)["result"], c.attach);
         EXPECT_EQ(r.exportCalls(30008).at(0)["args"][0], c.attach == 0 ? 0 : 1);
@@ -149,7 +155,7 @@ TEST(Checks, AttachVerdicts) {
 }
 
 TEST(Checks, RefusalStopsBeforeTheVersionIsAsked) {
-    const HostRun r = run({{"--refuse-module", "Odmowa"}});
+    const HostRun r = run(withArguments({"--refuse-module", "Odmowa"}));
     std::vector<int> asked;
     for (const auto& e : r.all("service")) asked.push_back(e["ordinal"]);
     // Attach asks 30018 only; the report asks 30018 again with a buffer.
@@ -173,7 +179,7 @@ TEST(Report, MissingFunctions) {
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.missing);
-        const HostRun r = run({{"--missing", c.missing}}, std::to_string(n++));
+        const HostRun r = run(withArguments({"--missing", c.missing}), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.exportCalls(30001).at(0)["result"], -1);
         EXPECT_EQ(r.count("notice"), 0u);
@@ -205,14 +211,14 @@ TEST(Report, TableSizes) {
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.rows);
-        const HostRun r = run({c.arguments}, std::to_string(n++));
+        const HostRun r = run(withArguments(c.arguments), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(stopText(r), header + c.rows + footer);
     }
 }
 
 TEST(Report, TableSizeRowsLineUpUnderTheirHeadings) {
-    const HostRun r = run({{"--record-size", "Tzak=900", "--no-table", "Tzak_dok"}});
+    const HostRun r = run(withArguments({"--record-size", "Tzak=900", "--no-table", "Tzak_dok"}));
     const auto lines = r.only("stop")["lines"].get<std::vector<std::string>>();
     ASSERT_GE(lines.size(), 7u);
     EXPECT_EQ(lines[4], "TABELA            WE WTYCZCE     W PROGRAMIE");
@@ -221,7 +227,7 @@ TEST(Report, TableSizeRowsLineUpUnderTheirHeadings) {
 }
 
 TEST(Report, HostRefusalIsShownLiterally) {
-    const HostRun r = run({{"--refuse-module", "Licencja wygasła (100% pewności) %s %d"}});
+    const HostRun r = run(withArguments({"--refuse-module", "Licencja wygasła (100% pewności) %s %d"}));
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(stopText(r), "Licencja wygasła (100% pewności) %s %d");
 }
@@ -246,7 +252,7 @@ TEST(Report, VersionAndGeneralTexts) {
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments[0]);
-        const HostRun r = run({c.arguments}, std::to_string(n++));
+        const HostRun r = run(withArguments(c.arguments), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(stopText(r), c.text);
         EXPECT_EQ(r.count("menu"), 1u) << "only the detach's removal";
@@ -257,10 +263,10 @@ TEST(Binding, DebuggerLinesOnlyWithADebugger) {
 #if defined(_WIN32)
     GTEST_SKIP() << "under Windows the real IsDebuggerPresent answers";
 #endif
-    const HostRun quiet = run({{"--missing", "52082,30018,40008"}}, "quiet");
+    const HostRun quiet = run(withArguments({"--missing", "52082,30018,40008"}), "quiet");
     EXPECT_EQ(quiet.count("debug"), 0u);
 
-    const HostRun r = run({{"--missing", "52082,30018,40008", "--debugger"}});
+    const HostRun r = run(withArguments({"--missing", "52082,30018,40008", "--debugger"}));
     ASSERT_EQ(r.exitCode, 0);
     std::vector<std::string> lines;
     for (const auto& e : r.all("debug")) lines.push_back(e["text"]);
@@ -269,7 +275,9 @@ TEST(Binding, DebuggerLinesOnlyWithADebugger) {
 }
 
 TEST(Launcher, RefusesAnUnknownKeyTokenBeforeAnythingRuns) {
-    const HostRun r = run({.keys = "Enter Foo"});
+    HostRunOptions options;
+    options.keys = "Enter Foo";
+    const HostRun r = run(options);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(r.events.empty());
 }

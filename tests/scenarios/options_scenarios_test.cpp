@@ -2,7 +2,9 @@
 // real host from a key script, with the INI file before and after.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "tests/support/host_run.hpp"
@@ -58,7 +60,9 @@ int dialogResult(const HostRun& r, int nth = 0) {
 }
 
 TEST(Options, FirstRunShowsEmptyFieldsAndEscSavesNothing) {
-    const HostRun r = runHost(testName(), {.keys = "Enter Esc"});
+    HostRunOptions options;
+    options.keys = "Enter Esc";
+    const HostRun r = runHost(testName(), options);
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(dialogResult(r), 20482);
     const auto lines = screenAt(r, "open");
@@ -79,7 +83,9 @@ TEST(Options, TypedValuesAreStoredInKeyOrderWithTheIdentifierSixth) {
     EXPECT_EQ(iniCalls(r, 9)[0]["value"],
               R"("20260101","20261231","Kowalski","ul. Długa 5, Gdańsk","KOW","ID-7","PL  01","C:\\Eksport")");
     // Saved once more unchanged, the key reads back the same.
-    const HostRun again = runHost(testName() + "Again", {.keys = "F12", .files = {{"KalvetZakupy.ini", readFile(r.folder + "/KalvetZakupy.ini")}}});
+    options.files = {{"KalvetZakupy.ini", readFile(r.folder + "/KalvetZakupy.ini")}};
+    options.keys = "F12";
+    const HostRun again = runHost(testName() + "Again", options);
     EXPECT_EQ(storedOptions(again), storedOptions(r));
 }
 
@@ -222,6 +228,28 @@ TEST(Options, TheBlockHandedToTheRunnerIsSaved) {
     const std::string block = readFile(r.folder + "/block.bin");
     ASSERT_EQ(block.size(), 4u + 1058u);
     EXPECT_EQ(block.substr(0, 8), std::string("\x22\x04\x00\x00\x24\x01\x06\x00", 8));
+}
+
+TEST(Options, EveryScreenAfterEveryKeyIsWritten) {
+    HostRunOptions options;
+    options.files = {{"KalvetZakupy.ini", kQuiet}};
+    options.keys = "\"2\" Backspace F4 \"x\" Esc";
+    options.arguments = {"--screens", "scenario/" + testName() + "/screens"};
+    const HostRun r = runHost(testName(), options);
+    ASSERT_EQ(r.exitCode, 0);
+    std::vector<std::string> screens;
+    for (const auto& file : std::filesystem::directory_iterator(r.folder + "/screens"))
+        screens.push_back(file.path().filename().string());
+    std::sort(screens.begin(), screens.end());
+    // The opened dialog, one screen per key, and the screen it leaves behind.
+    ASSERT_GE(screens.size(), 6u);
+    EXPECT_EQ(screens.front(), "0001.txt");
+    const std::string afterTyping = readFile(r.folder + "/screens/" + screens[1]);
+    EXPECT_NE(afterTyping.find("F2 Okres od 2____"), std::string::npos) << afterTyping;
+    const std::string afterBackspace = readFile(r.folder + "/screens/" + screens[2]);
+    EXPECT_NE(afterBackspace.find("F2 Okres od _____"), std::string::npos) << afterBackspace;
+    EXPECT_EQ(readFile(r.folder + "/screens/" + screens.back()).find("Podaj dane"), std::string::npos)
+        << "the last screen is the host's own, the dialog gone";
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, void* object, unsigned 
     : caption_(dialog.dialog), object_(object), buffer_(buffer) {
     std::size_t editNumber = 0;
     for (const ControlRecord& record : dialog.controls) {
-        DialogControl control{record};
+        DialogControl control;
+        control.record = record;
         if (record.type == kTypeEdit) {
             control.edit.emplace(record.maxLength, record.width, record.periodField);
             control.slot = editNumber < dialog.slotOffsets.size() ? dialog.slotOffsets[editNumber] : 0;

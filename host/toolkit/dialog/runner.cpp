@@ -35,12 +35,13 @@ public:
         window_.setRowSource([this](int row) { return rowText(row); });
     }
 
+    // The dialog is on the screen already; each key is answered, then shown.
     std::uint16_t loop() {
         for (;;) {
-            display().refresh();
             const auto pressed = display().nextKey();
             if (!pressed) return close(kCancelButton);
             if (const auto result = handle(*pressed)) return *result;
+            display().refresh();
         }
     }
 
