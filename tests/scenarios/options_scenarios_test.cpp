@@ -7,6 +7,7 @@
 #include <map>
 #include <string>
 
+#include "scenario_snapshots.hpp"
 #include "tests/support/host_run.hpp"
 
 namespace kz::test {
@@ -66,6 +67,9 @@ TEST(Options, FirstRunShowsEmptyFieldsAndEscSavesNothing) {
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(dialogResult(r), 20482);
     const auto lines = screenAt(r, "open");
+    std::string screen;
+    for (const std::string& line : lines) screen += line + "\n";
+    EXPECT_EQ(screen, snapshots::options_first_run);
     EXPECT_EQ(lineWith(lines, "F2 Okres od"), "F2 Okres od _____________   F3 Okres do _____________");
     EXPECT_EQ(lineWith(lines, "Katalog"), "Katalog   ________________________________________Wybierz");
     EXPECT_TRUE(iniCalls(r, 9).empty());
