@@ -24,9 +24,6 @@ struct HostContext {
     EventLog log;
     std::unique_ptr<screen::FrontEnd> frontEnd;
     std::vector<MenuCommand> menu;
-    void* pluginModule = nullptr;
-    // Set when a service found something it cannot go on with.
-    int failure = 0;
 };
 
 HostContext& context();

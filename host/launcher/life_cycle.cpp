@@ -100,7 +100,7 @@ int runPlugin(const HostOptions& options) {
     logExportCall(30001, {"null", "null"}, requireExport<AttachExport>(*plugin, 30001)(nullptr, nullptr));
     plugin.reset();
     host.log.write({{"event", "unload"}});
-    return host.failure;
+    return kExitOk;
 }
 
 }  // namespace

@@ -10,14 +10,14 @@ void firstRunNotice() {
     const auto ini = host<Slot::IniAccess>();
     std::int32_t flag = 0;
     if (static_cast<std::uint16_t>(ini(texts::kPlikIni.c_str(), 1, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(),
-                                       "%d", &flag)) != 0)
+                                       texts::kFormatPytaj.c_str(), &flag)) != 0)
         flag = 0;
     if (static_cast<std::uint16_t>(flag) != 0) return;
 
     char text[1024];
     wsprintfA(text, texts::kZainstalowanoWtyczke.c_str(), texts::kOpisWtyczki.c_str());
     host<Slot::NoticeWithFlag>()(1668, &flag, 0, text);
-    ini(texts::kPlikIni.c_str(), 2, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(), "%d",
+    ini(texts::kPlikIni.c_str(), 2, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(), texts::kFormatPytaj.c_str(),
         static_cast<int>(static_cast<std::int16_t>(flag)));
 }
 
