@@ -20,6 +20,14 @@ void fatal(int exitCode, const std::string& message, nlohmann::json event) {
     std::_Exit(exitCode);
 }
 
+bool injectFault(const char* service) {
+    HostContext& host = context();
+    const int call = ++host.failableCalls;
+    if (!host.options.failAt || *host.options.failAt != call) return false;
+    host.log.write({{"event", "fault"}, {"call", call}, {"service", service}});
+    return true;
+}
+
 void say(const std::string& utf8) {
     HostContext& host = context();
     if (host.frontEnd && host.frontEnd->interactive()) return;

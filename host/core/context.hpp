@@ -24,7 +24,12 @@ struct HostContext {
     EventLog log;
     std::unique_ptr<screen::FrontEnd> frontEnd;
     std::vector<MenuCommand> menu;
+    int failableCalls = 0;
 };
+
+// Counts a call of a service that can fail; true when --fail-at says this
+// call is the one to fail (the log then says so).
+bool injectFault(const char* service);
 
 HostContext& context();
 

@@ -19,7 +19,7 @@ std::optional<long> number(const std::string& text) {
 
 constexpr std::string_view kTakesValue[] = {
     "--plugin", "--config-dir", "--keys", "--log", "--run", "--screens", "--save-template", "--query",
-    "--interface-version", "--refuse-module", "--missing", "--record-size", "--no-table",
+    "--interface-version", "--refuse-module", "--missing", "--record-size", "--no-table", "--fail-at",
 };
 
 bool takesValue(const std::string& name) {
@@ -69,6 +69,9 @@ Fault options:
   --debugger             claim a debugger is attached; debug strings go to the log
                          (Linux flavour; under Windows the real calls answer)
   --no-description       attach with a null description buffer
+  --fail-at N            the Nth call of a host function that can fail fails
+                         (INI access, table open, memory, folder picker, dialog
+                         runner); raise N run by run until one goes through
   --help                 this text
 )";
 }
@@ -142,6 +145,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             const auto table = tableNumber(*v);
             if (!table) return fail("--no-table takes Tzak, Tzak_dok or a number, not " + *v);
             options.noTables.insert(*table);
+        } else if (name == "--fail-at") {
+            const auto n = number(*v);
+            if (!n || *n < 1) return fail("--fail-at needs a count from 1, not " + *v);
+            options.failAt = static_cast<int>(*n);
         } else if (name == "--report") {
             options.report = true;
         } else if (name == "--debugger") {

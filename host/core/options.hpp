@@ -30,6 +30,8 @@ struct HostOptions {
     bool debugger = false;
     bool nullDescription = false;
     std::optional<int> query;
+    // Countdown: the Nth call of a service that can fail fails.
+    std::optional<int> failAt;
 };
 
 struct ParsedOptions {

@@ -16,7 +16,12 @@ namespace hadrek::services {
 // 24007: (dialog object, template block, dialog id, data buffer, one value
 // per delegate). The dialog decides how many values follow.
 int KZ_CDECL dialogRun(void* object, const void* block, int id, void* buffer, ...) {
-    const toolkit::PreparedDialog prepared = toolkit::prepareDialog(block, id);
+    toolkit::PreparedDialog prepared = toolkit::prepareDialog(block, id);
+    // A dialog the host could not put up is left as if cancelled.
+    if (injectFault("24007")) {
+        prepared.dialog = nullptr;
+        prepared.error = "the dialog could not be put up (injected fault)";
+    }
     std::vector<void*> delegates;
     va_list values;
     va_start(values, buffer);
@@ -81,6 +86,9 @@ std::uint16_t* KZ_CDECL controlValue(int id) {
 }
 
 // 50525: (prompt, destination path of 260 bytes).
-int KZ_CDECL folderPicker(const char* prompt, char* destination) { return toolkit::pickFolder(prompt, destination, 260); }
+int KZ_CDECL folderPicker(const char* prompt, char* destination) {
+    if (injectFault("50525")) return -1;
+    return toolkit::pickFolder(prompt, destination, 260);
+}
 
 }  // namespace hadrek::services

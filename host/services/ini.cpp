@@ -21,6 +21,7 @@ constexpr int kDone = 0;
 constexpr int kNotFound = 1;
 constexpr int kBadRequest = 2;
 constexpr int kWriteFailed = 3;
+constexpr int kInjected = 4;
 
 std::filesystem::path iniPath(const char* file) {
     return std::filesystem::path(context().options.configDir) / std::filesystem::path(file).filename();
@@ -93,6 +94,10 @@ std::string writePlain(const char* format, va_list arguments) {
 int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format,
                        ...) {
     const auto path = iniPath(file);
+    if (injectFault("41399")) {
+        context().log.write({{"event", "ini"}, {"operation", operation}, {"key", text::toUtf8(key)}, {"result", kInjected}});
+        return kInjected;
+    }
     ini::IniDocument document = load(path);
     va_list arguments;
     va_start(arguments, format);

@@ -29,7 +29,7 @@ void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
         name = found->second;
         live.erase(found);
     }
-    void* resized = std::realloc(block, size ? size : 1);
+    void* resized = injectFault("21286") ? nullptr : std::realloc(block, size ? size : 1);
     context().log.write({{"event", "memory"}, {"action", "resize"}, {"block", name}, {"size", size},
                          {"result", resized ? "ok" : "null"}});
     if (!resized) {

@@ -50,7 +50,7 @@ void* KZ_CDECL tableOpen(int number) {
     for (const KnownTable& table : kKnownTables)
         if (table.number == number) known = &table;
     nlohmann::json event = {{"event", "table"}, {"action", "open"}, {"table", number}};
-    if (!known || host.options.noTables.count(number)) {
+    if (!known || host.options.noTables.count(number) || injectFault("52256")) {
         event["result"] = "null";
         host.log.write(event);
         return nullptr;

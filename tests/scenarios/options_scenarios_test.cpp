@@ -258,3 +258,42 @@ TEST(Options, EveryScreenAfterEveryKeyIsWritten) {
 
 }  // namespace
 }  // namespace kz::test
+
+namespace kz::test {
+namespace {
+
+// Every host function that can fail fails once, run by run, until a run
+// meets no fault: each run ends cleanly, and the INI file is either as it
+// was or as the user typed it — never anything in between.
+TEST(Faults, EachFailingCallInTurnLeavesTheOptionsWholeOrUntouched) {
+    const std::string before = "\"20250101\",\"\",\"\",\"\",\"\",\"ID\",\"\",\"\"";
+    const std::string typed = "\"20260101\",\"\",\"\",\"\",\"\",\"ID\",\"\",\"\"";
+    // A failed read shows empty fields, and confirming then stores them.
+    const std::string typedOverEmpty = "\"20260101\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"";
+    int faults = 0;
+    for (int n = 1; n < 60; ++n) {
+        SCOPED_TRACE("--fail-at " + std::to_string(n));
+        HostRunOptions options;
+        options.files = {{"KalvetZakupy.ini", iniWith(before)}};
+        options.keys = "\"20260101\" F12";
+        options.arguments = {"--fail-at", std::to_string(n)};
+        const HostRun r = runHost("Faults" + std::to_string(n), options);
+        ASSERT_EQ(r.exitCode, 0);
+        int constructed = 0, destroyed = 0;
+        for (const auto& e : r.all("object")) (e["action"] == "construct" ? constructed : destroyed)++;
+        EXPECT_EQ(constructed, destroyed) << "the export object is torn down whatever failed";
+        const std::string stored = storedOptions(r);
+        if (r.count("fault") == 0) {
+            EXPECT_EQ(stored, typed) << "the run without a fault stores what was typed";
+            EXPECT_GT(faults, 3);
+            return;
+        }
+        ++faults;
+        EXPECT_TRUE(stored == before || stored == typed || stored == typedOverEmpty)
+            << r.only("fault")["service"] << ": " << stored;
+    }
+    FAIL() << "no run got through";
+}
+
+}  // namespace
+}  // namespace kz::test
