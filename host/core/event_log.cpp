@@ -10,6 +10,8 @@ EventLog::~EventLog() {
 }
 
 bool EventLog::open(const std::string& path) {
+    if (file_ && file_ != stdout) std::fclose(file_);
+    file_ = nullptr;
     if (path.empty()) return true;
     file_ = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
     return file_ != nullptr;

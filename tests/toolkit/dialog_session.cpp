@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <variant>
 
 #include "host/core/context.hpp"
@@ -72,6 +73,12 @@ std::string joined(const std::vector<std::string>& lines) {
 std::string lineWith(const std::vector<std::string>& screen, std::string_view needle) {
     for (const std::string& line : screen)
         if (line.find(needle) != std::string::npos) return line;
+    return {};
+}
+
+std::vector<std::string> lastScreenWith(const std::vector<std::vector<std::string>>& screens, std::string_view needle) {
+    for (auto screen = screens.rbegin(); screen != screens.rend(); ++screen)
+        if (!lineWith(*screen, needle).empty()) return *screen;
     return {};
 }
 

@@ -63,4 +63,7 @@ std::string joined(const std::vector<std::string>& lines);
 // The first screen line holding `needle`, or "" when none does.
 std::string lineWith(const std::vector<std::string>& screen, std::string_view needle);
 
+// The last of `screens` with a line holding `needle`; empty when none has.
+std::vector<std::string> lastScreenWith(const std::vector<std::vector<std::string>>& screens, std::string_view needle);
+
 }  // namespace hadrek::toolkit::testing

@@ -5,6 +5,7 @@
 
 #include "host/core/context.hpp"
 #include "host/platform/host_module.hpp"
+#include "host/registry/registry.hpp"
 
 namespace hadrek::toolkit {
 namespace {
@@ -36,9 +37,12 @@ T get(const void* storage, unsigned offset) {
     return value;
 }
 
+// A caller outside the host module holds the exported entry; one linked
+// with the host library (the in-process tests) holds the function itself.
 std::uint16_t dispatchOrdinal(void* dispatch) {
+    if (!dispatch) return 0;
     for (const std::uint16_t ordinal : {20917, 20927, 20936})
-        if (dispatch == exportedAddress(ordinal)) return ordinal;
+        if (dispatch == exportedAddress(ordinal) || dispatch == serviceAddress(ordinal)) return ordinal;
     return 0;
 }
 

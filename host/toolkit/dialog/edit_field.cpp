@@ -70,7 +70,8 @@ void EditField::keepCursorVisible() {
     if (cursor_ < scroll_) scroll_ = cursor_;
     // The last cell stays free for the cursor behind the text.
     if (cursor_ - scroll_ >= width_) scroll_ = cursor_ - width_ + 1;
-    scroll_ = std::max(0, scroll_);
+    // Deleting at the end must not leave the field scrolled past its text.
+    scroll_ = std::clamp(scroll_, 0, std::max(0, static_cast<int>(value_.size()) - width_ + 1));
 }
 
 std::string EditField::visible() const {

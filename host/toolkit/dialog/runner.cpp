@@ -203,6 +203,9 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
 
     DialogWindow window(*prepared.dialog, object, static_cast<unsigned char*>(buffer));
     const std::string caption = text::toUtf8(prepared.dialog->dialog.text);
+    // The window asks the run for its rows: the run must be there for the
+    // first drawing and stay until the last one, after the loop.
+    Run run(window, delegateValues);
     running().push_back(&window);
     display().open(window);
     display().refresh();
@@ -210,11 +213,7 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
     logScreen(window, "open");
     callHandler(object, kOpened, window.id(), 1);
 
-    std::uint16_t result;
-    {
-        Run run(window, delegateValues);
-        result = run.loop();
-    }
+    const std::uint16_t result = run.loop();
     display().refresh();
     logScreen(window, "close");
     std::string shown;
