@@ -87,11 +87,9 @@ int runPlugin(const HostOptions& options) {
     if (options.query) {
         logExportCall(30009, nlohmann::json::array(), requireExport<QueryExport>(*plugin, 30009)());
         const auto answer = static_cast<std::uint32_t>(requireExport<QueryValueExport>(*plugin, 30010)(*options.query));
-        logExportCall(30010, {*options.query}, static_cast<int>(answer), {{"hex", [&] {
-            char hex[11];
-            std::snprintf(hex, sizeof hex, "0x%08X", answer);
-            return std::string(hex);
-        }()}});
+        char hex[11];
+        std::snprintf(hex, sizeof hex, "0x%08X", answer);
+        logExportCall(30010, {*options.query}, static_cast<int>(answer), {{"hex", hex}});
     }
 
     if (activation == 0)

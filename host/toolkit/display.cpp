@@ -23,7 +23,6 @@ void Display::close(Window& window) {
 }
 
 void Display::refresh() {
-    screen_.clear();
     screen::drawDesktop(screen_);
     for (Window* window : windows_) window->draw(screen_);
 
@@ -39,9 +38,8 @@ void Display::refresh() {
 
 std::vector<std::string> Display::linesOf(const Window& window) const {
     const screen::Rect area = window.area(screen_);
-    const std::vector<std::string> all = screen_.snapshot();
     std::vector<std::string> lines;
-    for (int y = std::max(0, area.y); y < std::min<int>(area.bottom(), static_cast<int>(all.size())); ++y) {
+    for (int y = std::max(0, area.y); y < std::min(area.bottom(), screen_.height()); ++y) {
         // Cut by cells, not bytes: the snapshot is UTF-8.
         std::u32string row;
         for (int x = area.x; x < area.right(); ++x) row += screen_.at(x, y).ch;
@@ -51,6 +49,12 @@ std::vector<std::string> Display::linesOf(const Window& window) const {
         lines.push_back(line);
     }
     return lines;
+}
+
+void drawWindowBox(screen::Screen& on, const screen::Rect& box, const CellRow& caption) {
+    on.fill(box, Cell{});
+    on.frame(box, caption, screen::FrameStyle::Double);
+    on.shadow(box);
 }
 
 std::optional<screen::Key> Display::nextKey() {

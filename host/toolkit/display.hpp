@@ -41,4 +41,7 @@ private:
 
 Display& display();
 
+// A window's box: blanked, double frame with the caption, shadow.
+void drawWindowBox(screen::Screen& on, const screen::Rect& box, const CellRow& caption);
+
 }  // namespace hadrek::toolkit

@@ -1,6 +1,5 @@
 #include "host/toolkit/folder_picker.hpp"
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -36,17 +35,10 @@ public:
 
     void draw(screen::Screen& on) override {
         const screen::Rect box = area(on);
-        on.fill(box, Cell{});
-        on.frame(box, {}, screen::FrameStyle::Double);
-        on.shadow(box);
+        drawWindowBox(on, box, {});
         int y = box.y + 1;
         for (const CellRow& row : prompt_) on.put(box.x + 2, y++, row);
-        ++y;
-        on.fill({box.x + 2, y, kFieldWidth, 1}, Cell{U'_', Attr::Normal});
-        std::u32string shown;
-        for (const char c : field_.visible()) shown += text::decode(static_cast<unsigned char>(c));
-        on.putText(box.x + 2, y, shown);
-        on.setCursor(box.x + 2 + field_.cursorColumn(), y);
+        drawEditField(on, box.x + 2, y + 1, kFieldWidth, field_, true);
     }
 
 private:

@@ -11,8 +11,9 @@
 namespace hadrek::toolkit {
 namespace {
 
-const char kTickText[] = "Nie pokazuj więcej";  // the host's own words (UTF-8)
-const char kOk[] = "OK";
+// The host's own words.
+constexpr std::u32string_view kTickText = U"Nie pokazuj więcej";
+constexpr std::u32string_view kOk = U"OK";
 
 class BoxWindow final : public Window {
 public:
@@ -33,30 +34,22 @@ public:
 
     void draw(screen::Screen& on) override {
         const screen::Rect box = area(on);
-        on.fill(box, Cell{});
-        on.frame(box, caption_.empty() ? CellRow{} : caption_.front(), screen::FrameStyle::Double);
-        on.shadow(box);
+        drawWindowBox(on, box, caption_.empty() ? CellRow{} : caption_.front());
         int y = box.y + 1;
         for (const CellRow& row : rows_) on.put(box.x + 2, y++, row);
         if (tick_) {
             ++y;
             on.putText(box.x + 2, y, ticked_ ? U"[x] " : U"[ ] ");
-            on.putText(box.x + 6, y++, utf32(kTickText));
+            on.putText(box.x + 6, y++, kTickText);
         }
         const int okX = box.x + (box.width - 6) / 2;
         on.putText(okX, box.bottom() - 2, U"[ ");
-        on.putText(okX + 2, box.bottom() - 2, utf32(kOk), Attr::KeyName);
+        on.putText(okX + 2, box.bottom() - 2, kOk, Attr::KeyName);
         on.putText(okX + 4, box.bottom() - 2, U" ]");
         on.markFocus({okX, box.bottom() - 2, 6, 1});
     }
 
 private:
-    static std::u32string utf32(const char* utf8) {
-        std::u32string out;
-        for (const char c : text::fromUtf8(utf8)) out += text::decode(static_cast<unsigned char>(c));
-        return out;
-    }
-
     std::vector<CellRow> caption_;
     std::vector<CellRow> rows_;
     bool tick_;

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "host/text/markup.hpp"
-#include "host/text/mazovia.hpp"
 #include "host/toolkit/screen/desktop.hpp"
 
 namespace hadrek::toolkit {
@@ -109,9 +108,7 @@ void DialogWindow::bufferToFields() {
 
 void DialogWindow::draw(screen::Screen& on) {
     const screen::Rect box = area(on);
-    on.fill(box, Cell{});
-    on.frame(box, firstRow(caption_.text), screen::FrameStyle::Double);
-    on.shadow(box);
+    drawWindowBox(on, box, firstRow(caption_.text));
     on.hideCursor();
     for (int i = 0; i < static_cast<int>(controls_.size()); ++i) {
         const DialogControl& control = controls_[i];
@@ -127,18 +124,7 @@ void DialogWindow::draw(screen::Screen& on) {
                 if (i == headerIndex_) on.put(x, y, text::renderHeader(columns_, r.width));
                 else on.put(x, y, clipped(firstRow(r.text), box.right() - 1 - x));
                 break;
-            case kTypeEdit: {
-                const EditField& edit = *control.edit;
-                on.fill({x, y, r.width, 1}, Cell{U'_', Attr::Normal});
-                std::u32string shown;
-                for (const char c : edit.visible()) shown += text::decode(static_cast<unsigned char>(c));
-                on.putText(x, y, shown);
-                if (focused) {
-                    if (edit.selected()) on.markFocus({x, y, static_cast<int>(shown.size()), 1});
-                    on.setCursor(x + edit.cursorColumn(), y);
-                }
-                break;
-            }
+            case kTypeEdit: drawEditField(on, x, y, r.width, *control.edit, focused); break;
             case kTypeButton: {
                 CellRow label = firstRow(r.text);
                 const int left = x + std::max(0, (r.width - static_cast<int>(label.size())) / 2);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "host/text/mazovia.hpp"
 #include "host/toolkit/screen/keys.hpp"
 
 namespace hadrek::toolkit {
@@ -80,6 +81,16 @@ std::string EditField::visible() const {
 }
 
 bool EditField::valid() const { return !periodField_ || value_.empty() || isDate(value_); }
+
+void drawEditField(screen::Screen& on, int x, int y, int width, const EditField& field, bool focused) {
+    on.fill({x, y, width, 1}, Cell{U'_', Attr::Normal});
+    std::u32string shown;
+    for (const char c : field.visible()) shown += text::decode(static_cast<unsigned char>(c));
+    on.putText(x, y, shown);
+    if (!focused) return;
+    if (field.selected()) on.markFocus({x, y, static_cast<int>(shown.size()), 1});
+    on.setCursor(x + field.cursorColumn(), y);
+}
 
 bool isDate(const std::string& text) {
     if (text.size() != 8 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))

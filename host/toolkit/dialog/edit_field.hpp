@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "host/toolkit/screen/screen.hpp"
+
 namespace hadrek::toolkit {
 
 class EditField {
@@ -43,5 +45,9 @@ private:
 };
 
 bool isDate(const std::string& text);
+
+// The field's cells at (x, y): blanks shown as '_'; with the focus, the
+// cursor and a selected content's bar.
+void drawEditField(screen::Screen& on, int x, int y, int width, const EditField& field, bool focused);
 
 }  // namespace hadrek::toolkit
