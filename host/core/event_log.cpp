@@ -1,28 +1,32 @@
 #include "host/core/event_log.hpp"
 
+#include <iostream>
+
+#include "host/core/utf8_path.hpp"
+
 #include "host/text/markup.hpp"
 #include "host/text/mazovia.hpp"
 
 namespace hadrek {
 
-EventLog::~EventLog() {
-    if (file_ && file_ != stdout) std::fclose(file_);
-}
-
 bool EventLog::open(const std::string& path) {
-    if (file_ && file_ != stdout) std::fclose(file_);
-    file_ = nullptr;
+    if (owned_.is_open()) owned_.close();
+    out_ = nullptr;
     if (path.empty()) return true;
-    file_ = path == "-" ? stdout : std::fopen(path.c_str(), "wb");
-    return file_ != nullptr;
+    if (path == "-") {
+        out_ = &std::cout;
+        return true;
+    }
+    owned_.open(utf8Path(path), std::ios::binary | std::ios::trunc);
+    if (!owned_.is_open()) return false;
+    out_ = &owned_;
+    return true;
 }
 
 void EventLog::write(const nlohmann::json& event) {
-    if (!file_) return;
-    const std::string line = event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-    std::fputs(line.c_str(), file_);
-    std::fputc('\n', file_);
-    std::fflush(file_);
+    if (!out_) return;
+    *out_ << event.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+    out_->flush();
 }
 
 void addText(nlohmann::json& event, std::string_view mazovia) {

@@ -1,7 +1,8 @@
 // The host's log: JSON Lines, one object per thing shown or done.
 #pragma once
 
-#include <cstdio>
+#include <fstream>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -12,17 +13,17 @@ namespace hadrek {
 class EventLog {
 public:
     EventLog() = default;
-    ~EventLog();
     EventLog(const EventLog&) = delete;
     EventLog& operator=(const EventLog&) = delete;
 
     // "-" is stdout, "" logs nothing.
     bool open(const std::string& path);
-    bool toStdout() const { return file_ == stdout; }
+    bool toStdout() const { return out_ && out_ != &owned_; }
     void write(const nlohmann::json& event);
 
 private:
-    std::FILE* file_ = nullptr;
+    std::ofstream owned_;
+    std::ostream* out_ = nullptr;
 };
 
 // A text the plug-in handed over, as the log keeps it: exact bytes decoded

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "host/core/utf8_path.hpp"
 #include "host/launcher/plugin_module.hpp"
 
 namespace hadrek {
@@ -20,7 +21,7 @@ private:
 }  // namespace
 
 std::unique_ptr<PluginModule> loadPlugin(const std::string& path, std::string& error) {
-    HMODULE module = LoadLibraryA(path.c_str());
+    HMODULE module = LoadLibraryW(utf8Path(path).c_str());
     if (!module) {
         error = "LoadLibrary failed with error " + std::to_string(GetLastError());
         return nullptr;

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "host/core/context.hpp"
+#include "host/core/utf8_path.hpp"
 #include "host/services/ini_file.hpp"
 #include "host/services/services.hpp"
 #include "host/text/mazovia.hpp"
@@ -24,7 +25,7 @@ constexpr int kWriteFailed = 3;
 constexpr int kInjected = 4;
 
 std::filesystem::path iniPath(const char* file) {
-    return std::filesystem::path(context().options.configDir) / std::filesystem::path(file).filename();
+    return utf8Path(context().options.configDir) / std::filesystem::path(file).filename();
 }
 
 ini::IniDocument load(const std::filesystem::path& path) {
@@ -37,7 +38,8 @@ ini::IniDocument load(const std::filesystem::path& path) {
 // Written beside the old file and moved over it, so a failed write leaves
 // the old file as it was.
 bool store(const std::filesystem::path& path, const ini::IniDocument& document) {
-    const auto temporary = path.string() + ".new";
+    auto temporary = path;
+    temporary += ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << document.serialize();
@@ -94,7 +96,7 @@ std::string writePlain(const char* format, va_list arguments) {
 int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format,
                        ...) {
     const auto path = iniPath(file);
-    if (injectFault("41399")) {
+    if (injectFault(kz::Slot::IniAccess)) {
         context().log.write({{"event", "ini"}, {"operation", operation}, {"key", text::toUtf8(key)}, {"result", kInjected}});
         return kInjected;
     }

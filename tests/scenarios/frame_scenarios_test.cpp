@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/host_run.hpp"
+#include "tests/support/test_text.hpp"
 
 namespace kz::test {
 namespace {
@@ -16,8 +17,6 @@ const std::string kBaseName = "KalvetZakupy.dll";
 #else
 const std::string kBaseName = "libKalvetZakupy.so";
 #endif
-
-std::string testName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
 HostRunOptions withArguments(std::vector<std::string> arguments) {
     HostRunOptions options;
@@ -230,6 +229,22 @@ TEST(Report, HostRefusalIsShownLiterally) {
     const HostRun r = run(withArguments({"--refuse-module", "Licencja wygasła (100% pewności) %s %d"}));
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(stopText(r), "Licencja wygasła (100% pewności) %s %d");
+}
+
+// Arguments reach the host whole on both flavours: a text and a folder
+// with Polish letters, the folder holding the log and the INI file.
+TEST(Launcher, PolishTextsAndPathsArriveWhole) {
+    HostRunOptions options = withArguments({"--refuse-module", "Licencja wygasła: 100%"});
+    const HostRun refused = runHost("zażółć gęślą jaźń", options);
+    ASSERT_EQ(refused.exitCode, 0);
+    EXPECT_EQ(stopText(refused), "Licencja wygasła: 100%");
+
+    options = {};
+    options.keys = "Space Enter";
+    const HostRun good = runHost("źdźbło łąki", options);
+    ASSERT_EQ(good.exitCode, 0);
+    EXPECT_EQ(good.count("notice"), 1u);
+    EXPECT_TRUE(fileExists(good.folder + "/KalvetZakupy.ini"));
 }
 
 TEST(Report, VersionAndGeneralTexts) {

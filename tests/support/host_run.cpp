@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/core/utf8_path.hpp"
 #include "tests/support/process.hpp"
 
 namespace kz::test {
@@ -19,13 +20,13 @@ std::string hostPath() { return "./hadrek"; }
 #endif
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(hadrek::utf8Path(path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
+bool fileExists(const std::string& path) { return std::filesystem::exists(hadrek::utf8Path(path)); }
 
 std::vector<nlohmann::json> HostRun::all(const std::string& event) const {
     std::vector<nlohmann::json> found;
@@ -50,14 +51,15 @@ std::vector<nlohmann::json> HostRun::exportCalls(int ordinal) const {
 HostRun runHost(const std::string& name, const HostRunOptions& options) {
     HostRun run;
     run.folder = "scenario/" + name;
-    std::filesystem::remove_all(run.folder);
-    std::filesystem::create_directories(run.folder);
-    for (const auto& [file, bytes] : options.files) std::ofstream(run.folder + "/" + file, std::ios::binary) << bytes;
+    std::filesystem::remove_all(hadrek::utf8Path(run.folder));
+    std::filesystem::create_directories(hadrek::utf8Path(run.folder));
+    for (const auto& [file, bytes] : options.files)
+        std::ofstream(hadrek::utf8Path(run.folder + "/" + file), std::ios::binary) << bytes;
 
     std::vector<std::string> arguments = {"--plugin", pluginPath(), "--config-dir", run.folder,
                                           "--log",    run.folder + "/log.jsonl"};
     if (!options.keys.empty()) {
-        std::ofstream(run.folder + "/keys.txt", std::ios::binary) << options.keys;
+        std::ofstream(hadrek::utf8Path(run.folder + "/keys.txt"), std::ios::binary) << options.keys;
         arguments.insert(arguments.end(), {"--keys", "@" + run.folder + "/keys.txt"});
     }
     arguments.insert(arguments.end(), options.arguments.begin(), options.arguments.end());

@@ -1,7 +1,4 @@
 // hadrek: the stand-in accounting host.
-#include <string>
-#include <vector>
-
 #include "host/launcher/host_entry.hpp"
 
 int main(int argc, char** argv) { return hadrek_main(argc, argv); }
