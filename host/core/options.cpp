@@ -6,6 +6,9 @@
 #include <sstream>
 #include <string_view>
 
+#include "host/core/utf8_path.hpp"
+#include "plugin/export/rekordy_zakupow.hpp"
+
 namespace hadrek {
 namespace {
 
@@ -20,7 +23,11 @@ std::optional<long> number(const std::string& text) {
 constexpr std::string_view kTakesValue[] = {
     "--plugin", "--config-dir", "--keys", "--log", "--run", "--screens", "--save-template", "--query",
     "--interface-version", "--refuse-module", "--missing", "--record-size", "--no-table", "--fail-at",
+    "--data", "--generate", "--seed", "--show",
 };
+
+// Document ids of generated data stay far below the 32-bit limit.
+constexpr long kMostGenerated = 100'000'000;
 
 bool takesValue(const std::string& name) {
     return std::find(std::begin(kTakesValue), std::end(kTakesValue), name) != std::end(kTakesValue);
@@ -36,14 +43,16 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }  // namespace
 
 std::optional<int> tableNumber(const std::string& nameOrNumber) {
-    if (nameOrNumber == "Tzak") return 52;
-    if (nameOrNumber == "Tzak_dok") return 53;
+    if (nameOrNumber == "Tzak") return kz::kTabelaTzak;
+    if (nameOrNumber == "Tzak_dok") return kz::kTabelaTzakDok;
     if (const auto n = number(nameOrNumber); n && *n > 0 && *n < 65536) return static_cast<int>(*n);
     return std::nullopt;
 }
 
 const char* helpText() {
     return R"(usage: hadrek --plugin PATH [options]
+       hadrek --generate N [--seed S]
+       hadrek --show FILE
 
 Loads the plug-in as the accounting host does: attach, activate (or ask for
 the failure report), run the menu command, detach, unload.
@@ -58,6 +67,13 @@ the failure report), run the menu command, detach, unload.
   --screens DIR          write every rendered screen after every key to DIR
   --save-template FILE   write the dialog template block the plug-in handed over
   --query N              after activation, call exports 30009 and 30010(N)
+  --data FILE            the purchase documents the tables hold (JSON; see
+                         README); without it, the built-in sample
+  --generate N           write synthetic data of N documents to standard output
+                         in the --data format and load no plug-in
+  --seed S               the generator's seed (default 1)
+  --show FILE            print FILE, text in the host's code page (an export
+                         file, say), as UTF-8 and load no plug-in
 
 Fault options:
   --interface-version N  answer N for the interface version (default 112)
@@ -100,7 +116,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             options.configDir = *v;
         } else if (name == "--keys") {
             if (!v->empty() && (*v)[0] == '@') {
-                std::ifstream file(v->substr(1), std::ios::binary);
+                std::ifstream file(utf8Path(v->substr(1)), std::ios::binary);
                 if (!file) return fail("cannot read key script " + v->substr(1));
                 std::ostringstream text;
                 text << file.rdbuf();
@@ -145,6 +161,19 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             const auto table = tableNumber(*v);
             if (!table) return fail("--no-table takes Tzak, Tzak_dok or a number, not " + *v);
             options.noTables.insert(*table);
+        } else if (name == "--data") {
+            options.dataPath = *v;
+        } else if (name == "--generate") {
+            const auto n = number(*v);
+            if (!n || *n < 0 || *n > kMostGenerated)
+                return fail("--generate needs a count from 0 to " + std::to_string(kMostGenerated) + ", not " + *v);
+            options.generate = static_cast<std::size_t>(*n);
+        } else if (name == "--seed") {
+            const auto [p, error] = std::from_chars(v->data(), v->data() + v->size(), options.seed);
+            if (error != std::errc() || p != v->data() + v->size() || v->empty())
+                return fail("--seed needs a whole number from 0, not " + *v);
+        } else if (name == "--show") {
+            options.showPath = *v;
         } else if (name == "--fail-at") {
             const auto n = number(*v);
             if (!n || *n < 1) return fail("--fail-at needs a count from 1, not " + *v);
@@ -159,7 +188,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& arguments) {
             return fail("unknown option " + name);
         }
     }
-    if (options.pluginPath.empty()) return fail("--plugin PATH is required");
+    if (options.pluginPath.empty() && !options.generate && options.showPath.empty())
+        return fail("--plugin PATH is required");
     result.options = std::move(options);
     return result;
 }

@@ -2,12 +2,15 @@
 // users depend on them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "plugin/frame/host_signatures.hpp"
 
 namespace hadrek {
 
@@ -19,9 +22,15 @@ struct HostOptions {
     std::string screensDir;
     std::string saveTemplate;
     int runs = 1;
+    std::string dataPath;  // empty: the built-in sample
+    // Write synthetic data of this many documents and load no plug-in.
+    std::optional<std::size_t> generate;
+    std::uint64_t seed = 1;
+    // Print this file of the host's code page as UTF-8 and load no plug-in.
+    std::string showPath;
 
     // Fault options: make the host look like another host.
-    int interfaceVersion = 112;
+    int interfaceVersion = kz::kInterfaceVersion;
     std::optional<std::string> refuseModule;
     std::set<std::uint16_t> missing;
     std::map<int, int> recordSizes;

@@ -3,9 +3,13 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <fstream>
+#include <sstream>
 #include <variant>
 
 #include "host/core/context.hpp"
+#include "host/core/utf8_path.hpp"
+#include "host/launcher/data_loading.hpp"
 #include "host/launcher/plugin_module.hpp"
 #include "host/platform/host_module.hpp"
 #include "host/registry/registry.hpp"
@@ -13,13 +17,29 @@
 #include "host/toolkit/screen/front_end_factory.hpp"
 #include "host/toolkit/screen/keys.hpp"
 #include "plugin/frame/calling.hpp"
+#include "plugin/frame/plugin_exports.hpp"
 
 namespace hadrek {
 namespace {
 
+using kz::PluginExport;
+
 constexpr int kExitOk = 0;
 constexpr int kExitLoadFailed = 1;
 constexpr int kExitUsage = 2;
+
+// --show: a file the plug-in wrote, readable on a UTF-8 terminal.
+int showHostText(const std::string& path) {
+    std::ifstream in(utf8Path(path), std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "hadrek: cannot read %s\n", path.c_str());
+        return kExitUsage;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    std::fputs(text::toUtf8(bytes.str()).c_str(), stdout);
+    return kExitOk;
+}
 
 constexpr std::size_t kDescriptionSize = 76;
 
@@ -29,14 +49,16 @@ using QueryExport = int(KZ_STDCALL*)();
 using QueryValueExport = int(KZ_STDCALL*)(int);
 
 template <typename Fn>
-Fn requireExport(const PluginModule& plugin, std::uint16_t ordinal) {
+Fn requireExport(const PluginModule& plugin, PluginExport role) {
+    const std::uint16_t ordinal = kz::ordinalOf(role);
     void* entry = plugin.exportByOrdinal(ordinal);
     if (!entry) fatal(kExitLoadFailed, "the plug-in does not export ordinal " + std::to_string(ordinal));
     return reinterpret_cast<Fn>(entry);
 }
 
-void logExportCall(std::uint16_t ordinal, nlohmann::json args, int result, nlohmann::json extra = {}) {
-    nlohmann::json event = {{"event", "export-call"}, {"ordinal", ordinal}, {"args", std::move(args)}, {"result", result}};
+void logExportCall(PluginExport role, nlohmann::json args, int result, nlohmann::json extra = {}) {
+    nlohmann::json event = {
+        {"event", "export-call"}, {"ordinal", kz::ordinalOf(role)}, {"args", std::move(args)}, {"result", result}};
     if (extra.is_object()) event.update(extra);
     context().log.write(event);
 }
@@ -44,14 +66,14 @@ void logExportCall(std::uint16_t ordinal, nlohmann::json args, int result, nlohm
 int attach(const PluginModule& plugin, bool withDescription) {
     char description[kDescriptionSize + 1];
     std::memset(description, 0, sizeof description);
-    const int result = requireExport<AttachExport>(plugin, 30001)(&hadrek_notification,
-                                                                   withDescription ? description : nullptr);
+    const int result = requireExport<AttachExport>(plugin, PluginExport::Attach)(
+        &hadrek_notification, withDescription ? description : nullptr);
     nlohmann::json extra = nlohmann::json::object();
     if (withDescription) {
         description[kDescriptionSize] = '\0';
         extra["description"] = text::toUtf8(description);
     }
-    logExportCall(30001, {"notification", withDescription ? "description" : "null"}, result, extra);
+    logExportCall(PluginExport::Attach, {"notification", withDescription ? "description" : "null"}, result, extra);
     return result;
 }
 
@@ -82,20 +104,24 @@ int runPlugin(const HostOptions& options) {
 
     const int attached = attach(*plugin, !options.nullDescription);
     const int activation = attached != 0 || options.report ? 1 : 0;
-    logExportCall(30008, {activation}, requireExport<ActivateExport>(*plugin, 30008)(activation));
+    logExportCall(PluginExport::Activate, {activation},
+                  requireExport<ActivateExport>(*plugin, PluginExport::Activate)(activation));
 
     if (options.query) {
-        logExportCall(30009, nlohmann::json::array(), requireExport<QueryExport>(*plugin, 30009)());
-        const auto answer = static_cast<std::uint32_t>(requireExport<QueryValueExport>(*plugin, 30010)(*options.query));
+        logExportCall(PluginExport::Query, nlohmann::json::array(),
+                      requireExport<QueryExport>(*plugin, PluginExport::Query)());
+        const auto answer = static_cast<std::uint32_t>(
+            requireExport<QueryValueExport>(*plugin, PluginExport::QueryValue)(*options.query));
         char hex[11];
         std::snprintf(hex, sizeof hex, "0x%08X", answer);
-        logExportCall(30010, {*options.query}, static_cast<int>(answer), {{"hex", hex}});
+        logExportCall(PluginExport::QueryValue, {*options.query}, static_cast<int>(answer), {{"hex", hex}});
     }
 
     if (activation == 0)
         for (int run = 1; run <= options.runs; ++run) runMenuCommand(run);
 
-    logExportCall(30001, {"null", "null"}, requireExport<AttachExport>(*plugin, 30001)(nullptr, nullptr));
+    logExportCall(PluginExport::Attach, {"null", "null"},
+                  requireExport<AttachExport>(*plugin, PluginExport::Attach)(nullptr, nullptr));
     plugin.reset();
     host.log.write({{"event", "unload"}});
     return kExitOk;
@@ -113,6 +139,8 @@ int hostMain(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "hadrek: %s (try --help)\n", parsed.error.c_str());
         return kExitUsage;
     }
+    if (parsed.options->generate) return writeGeneratedData(*parsed.options);
+    if (!parsed.options->showPath.empty()) return showHostText(parsed.options->showPath);
 
     // The key script is checked whole before anything runs.
     auto script = screen::parseKeyScript(parsed.options->keys);
@@ -127,6 +155,7 @@ int hostMain(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "hadrek: cannot write the log %s\n", host.options.logPath.c_str());
         return kExitUsage;
     }
+    loadPurchaseData(host.options);
     screen::FrontEndOptions frontEnd;
     frontEnd.keys = std::move(std::get<std::vector<screen::Key>>(script));
     frontEnd.scripted = !host.options.keys.empty();

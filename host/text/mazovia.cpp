@@ -80,13 +80,15 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos) {
     return value;
 }
 
-char encode(char32_t ch) {
+std::optional<char> encodeExact(char32_t ch) {
     if (ch < 0x80) return static_cast<char>(ch);
     for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
         if (kUpperHalf[i] == ch) return static_cast<char>(0x80 + i);
     }
-    return '?';
+    return std::nullopt;
 }
+
+char encode(char32_t ch) { return encodeExact(ch).value_or('?'); }
 
 }  // namespace
 
@@ -134,6 +136,23 @@ std::string fromUtf8(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) out += encode(nextCodePoint(utf8, pos));
     return out;
+}
+
+std::optional<Unencodable> fromUtf8Exact(std::string_view utf8, std::string& out) {
+    out.clear();
+    out.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        const char32_t ch = nextCodePoint(utf8, pos);
+        // U+FFFD written out is a character the code page lacks; a
+        // one-byte step over anything but it is malformed UTF-8.
+        const bool malformed = ch == kInvalid && utf8.substr(start, 3) != "\xEF\xBF\xBD";
+        const auto byte = malformed ? std::nullopt : encodeExact(ch);
+        if (!byte) return Unencodable{start, ch, malformed};
+        out += *byte;
+    }
+    return std::nullopt;
 }
 
 }  // namespace hadrek::text

@@ -3,6 +3,8 @@
 // letters in place of some of its accented letters.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,16 @@ std::string toUtf8(std::string_view mazovia);
 
 // Malformed UTF-8 and characters the code page lacks both become '?'.
 std::string fromUtf8(std::string_view utf8);
+
+// For data that must arrive whole: instead of replacing, the conversion
+// stops at the first character it cannot carry over and says which.
+struct Unencodable {
+    std::size_t offset;    // in the UTF-8 text
+    char32_t character;    // meaningless when malformed
+    bool malformed;        // not UTF-8 at all
+};
+// Empty on success, `out` then holding the Mazovia bytes.
+std::optional<Unencodable> fromUtf8Exact(std::string_view utf8, std::string& out);
 
 // Code points above U+10FFFF and surrogates are written as U+FFFD.
 void appendUtf8(std::string& out, char32_t ch);

@@ -1,0 +1,20 @@
+// The purchase data the table services serve during this run, with the key
+// order of the header table made once when the data is put in use.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "host/data/purchase_data.hpp"
+
+namespace hadrek::data {
+
+// Until something is put in use, the built-in sample is.
+void usePurchaseData(PurchaseData data);
+const PurchaseData& purchaseData();
+
+// Positions in purchaseData().documents of one type's headers, by document
+// id, then second id; empty for a type without documents.
+const std::vector<std::uint32_t>& headersInKeyOrder(int type);
+
+}  // namespace hadrek::data

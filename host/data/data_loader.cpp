@@ -1,0 +1,327 @@
+// Reading a data file: every value is checked against what its record field
+// can hold, and anything that does not fit stops the load with a message
+// naming the document, the line and the field. Nothing is cut or guessed.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <tuple>
+#include <unordered_map>
+
+#include <nlohmann/json.hpp>
+
+#include "host/core/utf8_path.hpp"
+#include "host/data/data_file.hpp"
+#include "host/text/mazovia.hpp"
+#include "plugin/export/rekordy_zakupow.hpp"
+
+namespace hadrek::data {
+namespace {
+
+using nlohmann::json;
+using Event = json::parse_event_t;
+
+// Beyond this many currency units ten-thousandths stop being whole numbers
+// in a double.
+constexpr double kLargestMoney = 900'000'000'000.0;
+
+constexpr std::size_t characters(kz::PoleTekstowe field) { return field.room - 1; }
+
+std::string codePoint(char32_t ch) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(ch));
+    std::string shown;
+    text::appendUtf8(shown, ch);
+    return "'" + shown + "' (" + hex + ")";
+}
+
+// One JSON object of the file; `where` names it in messages.
+class Fields {
+public:
+    Fields(const json& object, std::string where, std::string prefix = "")
+        : object_(object), where_(std::move(where)), prefix_(std::move(prefix)) {}
+
+    void onlyKnown(std::initializer_list<const char*> known) const {
+        for (const auto& [name, value] : object_.items())
+            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return name == k; }))
+                refuse(name, "is not a field of this object (a misspelt name?)");
+    }
+
+    const std::string& where() const { return where_; }
+    void setWhere(std::string where) { where_ = std::move(where); }
+
+    [[noreturn]] void refuse(const std::string& field, const std::string& what) const {
+        throw DataError(where_ + ", field \"" + prefix_ + field + "\": " + what);
+    }
+
+    const json* find(const char* name) const {
+        const auto found = object_.find(name);
+        return found == object_.end() ? nullptr : &*found;
+    }
+
+    const json& required(const char* name) const {
+        const json* value = find(name);
+        if (!value) refuse(name, "is missing");
+        return *value;
+    }
+
+    std::string text(const char* name, std::size_t room) const {
+        const json* value = find(name);
+        if (!value) return {};
+        if (!value->is_string()) refuse(name, "must be a text");
+        const auto& utf8 = value->get_ref<const std::string&>();
+        std::string mazovia;
+        if (const auto bad = text::fromUtf8Exact(utf8, mazovia)) {
+            if (bad->malformed) refuse(name, "is not UTF-8");
+            refuse(name, "the character " + codePoint(bad->character) + " is not in the code page");
+        }
+        if (mazovia.find('\0') != std::string::npos) refuse(name, "holds a NUL character, which would end it early");
+        if (mazovia.size() > room)
+            refuse(name, "the text has " + std::to_string(mazovia.size()) + " characters, room for " +
+                             std::to_string(room) + " (it is refused, not cut)");
+        return mazovia;
+    }
+
+    std::int64_t integer(const char* name, std::int64_t lowest, std::int64_t highest, bool needed = false) const {
+        const json* value = needed ? &required(name) : find(name);
+        if (!value) return 0;
+        const bool fits = value->is_number_integer() &&
+                          !(value->is_number_unsigned() && value->get<std::uint64_t>() > std::uint64_t(highest));
+        if (!fits || value->get<std::int64_t>() < lowest || value->get<std::int64_t>() > highest)
+            refuse(name, "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest));
+        return value->get<std::int64_t>();
+    }
+
+    double number(const char* name, double lowest, double highest) const {
+        const json* value = find(name);
+        if (!value) return 0;
+        if (!value->is_number() || value->get<double>() < lowest || value->get<double>() > highest) {
+            std::ostringstream range;
+            range << "must be a number from " << std::fixed << lowest << " to " << highest;
+            refuse(name, range.str());
+        }
+        return value->get<double>();
+    }
+
+    double money(const char* name) const { return storedMoney(number(name, -kLargestMoney, kLargestMoney)); }
+
+    bool flag(const char* name) const {
+        const json* value = find(name);
+        if (!value) return false;
+        if (!value->is_boolean()) refuse(name, "must be true or false");
+        return value->get<bool>();
+    }
+
+    CivilDate date(const char* name) const {
+        const json& value = required(name);
+        const auto date = value.is_string() ? parseIsoDate(value.get_ref<const std::string&>()) : std::nullopt;
+        if (!date)
+            refuse(name, value.dump() + " is not a date RRRR-MM-DD (years 0001 to 9999)");
+        return *date;
+    }
+
+private:
+    const json& object_;
+    std::string where_;
+    std::string prefix_;  // of a nested object's field names
+};
+
+Rate readRate(const json& object, std::size_t position) {
+    const Fields f(object, "rate #" + std::to_string(position));
+    f.onlyKnown({"kind", "code", "percent"});
+    Rate rate;
+    rate.kind = static_cast<std::int16_t>(f.integer("kind", INT16_MIN, INT16_MAX, true));
+    rate.code = f.text("code", kRateCodeLength);
+    if (rate.code.empty()) f.refuse("code", "must not be empty");
+    rate.percent = f.number("percent", 0, 100);
+    return rate;
+}
+
+Line readLine(const json& object, const std::string& where) {
+    using namespace kz::tzak_dok;
+    const Fields f(object, where);
+    f.onlyKnown({"description", "code", "extra_text", "quantity", "unit", "value", "rate", "additional_value"});
+    Line line;
+    line.description = f.text("description", characters(kOpisPozycji));
+    line.code = f.text("code", characters(kKodPozycji));
+    line.extraText = f.text("extra_text", characters(kTekstDodatkowy));
+    line.unit = f.text("unit", characters(kJednostka));
+    constexpr double kLargestQuantity = INT32_MAX / 1000.0;
+    line.quantity = static_cast<std::int32_t>(storedQuantity(f.number("quantity", -kLargestQuantity, kLargestQuantity)));
+    line.value = f.money("value");
+    line.additionalValue = f.money("additional_value");
+    line.rate = static_cast<std::int16_t>(f.integer("rate", INT16_MIN, INT16_MAX));
+    return line;
+}
+
+Contractor readContractor(const json& object, const std::string& where) {
+    using namespace kz::tzak;
+    if (!object.is_object()) throw DataError(where + ", field \"contractor\": must be an object");
+    const Fields f(object, where, "contractor.");
+    f.onlyKnown({"symbol", "name", "address", "nip"});
+    return {f.text("symbol", characters(kSymbolKontrahenta)), f.text("name", characters(kNazwaKontrahenta)),
+            f.text("address", characters(kAdresKontrahenta)), f.text("nip", characters(kIdentyfikatorKontrahenta))};
+}
+
+class Loader {
+public:
+    // The parser hands over each element of "rates" and "documents" whole
+    // and drops it once read.
+    bool onEvent(int depth, Event event, json& parsed) {
+        if (depth == 0 && (event == Event::array_start || event == Event::value))
+            throw DataError("the data must be an object {\"rates\": [...], \"documents\": [...]}");
+        if (depth == 1) return onSection(event, parsed);
+        if (depth != 2) return true;
+        const bool documents = section_ == "documents";
+        if (event == Event::object_start || event == Event::array_start || event == Event::value) {
+            const std::size_t position = documents ? ++documentCount_ : ++rateCount_;
+            if (event != Event::object_start)
+                throw DataError((documents ? "document #" : "rate #") + std::to_string(position) +
+                                " must be an object");
+            return true;
+        }
+        if (event != Event::object_end) return true;
+        if (documents)
+            addDocument(parsed);
+        else
+            data_.rates.push_back(readRate(parsed, rateCount_));
+        return false;
+    }
+
+    PurchaseData finish() {
+        if (!sawRates_) data_.rates = defaultRates();
+        checkRates();
+        checkLines();
+        checkKeys();
+        return std::move(data_);
+    }
+
+private:
+    bool onSection(Event event, const json& parsed) {
+        if (event == Event::key) {
+            section_ = parsed.get<std::string>();
+            if (section_ != "rates" && section_ != "documents")
+                throw DataError("the data, field \"" + section_ + "\": is not a field of the data (\"rates\", \"documents\")");
+            sawRates_ = sawRates_ || section_ == "rates";
+        } else if (event == Event::object_start || event == Event::value) {
+            throw DataError("the data, field \"" + section_ + "\": must be a list [...]");
+        }
+        return true;
+    }
+
+    void addDocument(const json& object) {
+        Fields f(object, "document #" + std::to_string(documentCount_));
+        Document d;
+        d.id = static_cast<std::int32_t>(f.integer("id", INT32_MIN, INT32_MAX));
+        f.setWhere(f.where() + " (id " + std::to_string(d.id) + ")");
+        f.onlyKnown({"type", "id", "id2", "number", "date", "contractor", "gross", "values_as_stored", "lines"});
+        d.id2 = static_cast<std::int32_t>(f.integer("id2", INT32_MIN, INT32_MAX));
+        const json& type = f.required("type");
+        if (!type.is_number_integer() ||
+            std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes), type.get<std::int64_t>()) ==
+                std::end(kDocumentTypes))
+            f.refuse("type", type.dump() + " is not a document type of this host (713 or 703)");
+        d.type = static_cast<std::int16_t>(type.get<std::int64_t>());
+        d.number = f.text("number", characters(kz::tzak::kNumerDokumentu));
+        d.date = f.date("date");
+        d.gross = f.money("gross");
+        d.valuesAsStored = f.flag("values_as_stored");
+        const json* contractor = f.find("contractor");
+        d.contractor = contractorIndex(contractor ? readContractor(*contractor, f.where()) : Contractor{});
+        if (const json* lines = f.find("lines")) {
+            if (!lines->is_array()) f.refuse("lines", "must be a list [...]");
+            d.lines.reserve(lines->size());
+            for (std::size_t i = 0; i < lines->size(); ++i) {
+                const std::string where = f.where() + ", line #" + std::to_string(i + 1);
+                if (!(*lines)[i].is_object()) throw DataError(where + " must be an object");
+                d.lines.push_back(readLine((*lines)[i], where));
+            }
+        }
+        data_.documents.push_back(std::move(d));
+    }
+
+    std::uint32_t contractorIndex(Contractor contractor) {
+        std::string key = contractor.symbol + '\0' + contractor.name + '\0' + contractor.address + '\0' + contractor.nip;
+        const auto [found, added] = contractors_.try_emplace(std::move(key), data_.contractors.size());
+        if (added) data_.contractors.push_back(std::move(contractor));
+        return found->second;
+    }
+
+    std::string documentName(std::size_t index) const {
+        return "document #" + std::to_string(index + 1) + " (id " + std::to_string(data_.documents[index].id) + ")";
+    }
+
+    void checkRates() const {
+        for (std::size_t i = 0; i < data_.rates.size(); ++i)
+            for (std::size_t j = 0; j < i; ++j)
+                if (data_.rates[i].kind == data_.rates[j].kind)
+                    throw DataError("rate #" + std::to_string(i + 1) + ", field \"kind\": kind " +
+                                    std::to_string(data_.rates[i].kind) + " is already rate #" + std::to_string(j + 1));
+    }
+
+    void checkLines() const {
+        for (std::size_t i = 0; i < data_.documents.size(); ++i) {
+            const auto& lines = data_.documents[i].lines;
+            for (std::size_t l = 0; l < lines.size(); ++l)
+                if (std::none_of(data_.rates.begin(), data_.rates.end(),
+                                 [&](const Rate& r) { return r.kind == lines[l].rate; }))
+                    throw DataError(documentName(i) + ", line #" + std::to_string(l + 1) + ", field \"rate\": kind " +
+                                    std::to_string(lines[l].rate) + " is not in the rate table");
+        }
+    }
+
+    void checkKeys() const {
+        const auto key = [&](std::size_t i) {
+            const Document& d = data_.documents[i];
+            return std::tuple(d.type, d.id, d.id2);
+        };
+        std::vector<std::size_t> order(data_.documents.size());
+        for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return std::tuple(key(a), a) < std::tuple(key(b), b); });
+        for (std::size_t i = 1; i < order.size(); ++i)
+            if (key(order[i]) == key(order[i - 1])) {
+                const Document& d = data_.documents[order[i]];
+                throw DataError(documentName(order[i]) + ": type " + std::to_string(d.type) + ", id " +
+                                std::to_string(d.id) + ", id2 " + std::to_string(d.id2) + " already belong to " +
+                                documentName(order[i - 1]));
+            }
+    }
+
+    PurchaseData data_;
+    std::unordered_map<std::string, std::uint32_t> contractors_;
+    std::string section_;
+    std::size_t documentCount_ = 0;
+    std::size_t rateCount_ = 0;
+    bool sawRates_ = false;
+};
+
+template <typename Input>
+PurchaseData read(Input&& input) {
+    Loader loader;
+    try {
+        const json rest = json::parse(std::forward<Input>(input),
+                                      [&](int depth, Event event, json& parsed) { return loader.onEvent(depth, event, parsed); });
+    } catch (const json::exception& error) {
+        // The library's own words say where: "parse error at line L, column C: ...".
+        const std::string what = error.what();
+        const auto text = what.find("] ");
+        throw DataError("malformed JSON: " + (text == std::string::npos ? what : what.substr(text + 2)));
+    }
+    return loader.finish();
+}
+
+}  // namespace
+
+PurchaseData readPurchaseData(std::istream& json) { return read(json); }
+
+PurchaseData readPurchaseData(std::string_view json) { return read(json); }
+
+PurchaseData readPurchaseDataFile(const std::string& path) {
+    std::ifstream file(utf8Path(path), std::ios::binary);
+    if (!file) throw DataError("the file cannot be read");
+    return readPurchaseData(file);
+}
+
+}  // namespace hadrek::data

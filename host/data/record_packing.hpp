@@ -1,0 +1,15 @@
+// Records as the plug-in reads them: every field at its offset in
+// plugin/export/rekordy_zakupow.hpp, texts NUL-terminated and zero behind
+// the NUL, every byte not listed there zero.
+#pragma once
+
+#include "host/data/purchase_data.hpp"
+
+namespace hadrek::data {
+
+// `record` holds kz::kRozmiarTzak bytes.
+void packHeader(const Document& document, const Contractor& contractor, unsigned char* record);
+// `record` holds kz::kRozmiarTzakDok bytes.
+void packLine(const Line& line, unsigned char* record);
+
+}  // namespace hadrek::data
