@@ -27,6 +27,21 @@ int KZ_CDECL iniAccess(const char* file, int operation, const char* section, con
 
 // Tables (tables.cpp).
 void* KZ_CDECL tableOpen(int table);
+int KZ_CDECL tablePrepare(void* table, int value);
+void KZ_CDECL keyBuild(int keyKind, void** tableVariable, void* keyBuffer, std::int32_t keyValue);
+int KZ_CDECL lineKeyKind(int documentType);
+int KZ_CDECL cursorStartRange(void* cursor, void* table, int keyKind, void* keyBuffer, int, int);
+int KZ_CDECL cursorNext(void* cursor);
+int KZ_CDECL cursorEndRange(void* cursor);
+void KZ_THISCALL cursorDestroy(void* cursor);
+
+// Dates (dates.cpp).
+int KZ_CDECL dateCompare(const void* recordDate, const char* optionDate);
+void KZ_CDECL dateSplit(const void* recordDate, std::int16_t* year, std::int16_t* month, std::int16_t* day, void*);
+void KZ_CDECL dateToText(char* destination, const void* recordDate);
+
+// Texts (texts.cpp).
+char* KZ_CDECL caseFold(char* text);
 
 // Memory (memory.cpp).
 void* KZ_CDECL memoryResize(void* block, std::uint32_t size);
@@ -48,6 +63,30 @@ int KZ_CDECL folderPicker(const char* prompt, char* destination);
 void* KZ_THISCALL dialogBaseConstruct(void* self);
 void KZ_THISCALL dialogBaseDestroy(void* self);
 
+// File streams and the temporary file object (files.cpp).
+void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, int, int, int);
+int KZ_CDECL streamPrintf(void* stream, const char* format, ...);
+int KZ_CDECL streamClose(void* stream);
+void* KZ_THISCALL tempFileConstruct(void* self, void* stream);
+void* KZ_THISCALL tempFileTakeStream(void* self);
+void KZ_THISCALL tempFileDestroy(void* self);
+
+// The directory search object (folder_search.cpp).
+void* KZ_THISCALL dirSearchConstruct(void* self);
+void KZ_THISCALL dirSearchDestroy(void* self);
+int KZ_CDECL dirSearchFirst(const char* pattern, void* search, int attributes);
+int KZ_CDECL dirSearchNext(void* search);
+int KZ_CDECL dirSearchEnd(void* search);
+
+// Paths and bounded copies (paths.cpp).
+char* KZ_CDECL pathAppendName(char* path, const char* name);
+char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit);
+
+// Amounts of document lines (amounts.cpp).
+double KZ_CDECL lineRateConversion(int conversion, int rateKind, double amount);
+double KZ_CDECL amountRound(double amount, int unit);
+void KZ_CDECL rateCodeText(char* buffer, int rateKind);
+
 }  // namespace hadrek::services
 
 #define HADREK_SERVICES(X)                      \
@@ -61,6 +100,17 @@ void KZ_THISCALL dialogBaseDestroy(void* self);
     X(MessageBoxFormat, messageBoxFormat)       \
     X(IniAccess, iniAccess)                     \
     X(TableOpen, tableOpen)                     \
+    X(TablePrepare, tablePrepare)               \
+    X(KeyBuild, keyBuild)                       \
+    X(LineKeyKind, lineKeyKind)                 \
+    X(CursorStartRange, cursorStartRange)       \
+    X(CursorNext, cursorNext)                   \
+    X(CursorEndRange, cursorEndRange)           \
+    X(CursorDestroy, cursorDestroy)             \
+    X(DateCompare, dateCompare)                 \
+    X(DateSplit, dateSplit)                     \
+    X(DateToText, dateToText)                   \
+    X(CaseFold, caseFold)                       \
     X(MemoryResize, memoryResize)               \
     X(MemoryFree, memoryFree)                   \
     X(DialogBaseConstruct, dialogBaseConstruct) \
@@ -75,43 +125,29 @@ void KZ_THISCALL dialogBaseDestroy(void* self);
     X(DialogRedraw, dialogRedraw)             \
     X(ControlValue, controlValue)             \
     X(FolderPicker, folderPicker)             \
-    X(DialogBaseEntry3, dialogBaseEntry<3>) \
-    X(DialogBaseEntry4, dialogBaseEntry<4>) \
-    X(DialogBaseEntry5, dialogBaseEntry<5>) \
-    X(DialogBaseEntry6, dialogBaseEntry<6>) \
-    X(DialogBaseEntry7, dialogBaseEntry<7>) \
-    X(DialogBaseEntry8, dialogBaseEntry<8>) \
-    X(DialogBaseEntry9, dialogBaseEntry<9>) \
-    X(DialogBaseEntry10, dialogBaseEntry<10>) \
-    X(DialogBaseEntry11, dialogBaseEntry<11>) \
-    X(DialogBaseEntry13, dialogBaseEntry<13>) \
-    X(DialogBaseEntry14, dialogBaseEntry<14>) \
-    X(DialogBaseEntry15, dialogBaseEntry<15>) \
-    X(DialogBaseEntry16, dialogBaseEntry<16>) \
-    X(DialogBaseEntry17, dialogBaseEntry<17>) \
-    X(DialogBaseEntry18, dialogBaseEntry<18>) \
-    X(DialogBaseEntry19, dialogBaseEntry<19>) \
-    X(DialogBaseEntry20, dialogBaseEntry<20>) \
-    X(DialogBaseEntry21, dialogBaseEntry<21>) \
-    X(DialogBaseEntry22, dialogBaseEntry<22>) \
-    X(DialogBaseEntry23, dialogBaseEntry<23>) \
-    X(DialogBaseEntry24, dialogBaseEntry<24>) \
-    X(DialogBaseEntry25, dialogBaseEntry<25>) \
-    X(DialogBaseEntry26, dialogBaseEntry<26>) \
-    X(DialogBaseEntry27, dialogBaseEntry<27>) \
-    X(DialogBaseEntry28, dialogBaseEntry<28>) \
-    X(DialogBaseEntry29, dialogBaseEntry<29>) \
-    X(DialogBaseEntry30, dialogBaseEntry<30>) \
-    X(DialogBaseEntry31, dialogBaseEntry<31>) \
-    X(DialogBaseEntry32, dialogBaseEntry<32>) \
-    X(DialogBaseEntry33, dialogBaseEntry<33>) \
-    X(DialogBaseEntry34, dialogBaseEntry<34>)
+    X(FileOpen, fileOpen)                     \
+    X(StreamPrintf, streamPrintf)             \
+    X(StreamClose, streamClose)               \
+    X(TempFileConstruct, tempFileConstruct)   \
+    X(TempFileTakeStream, tempFileTakeStream) \
+    X(TempFileDestroy, tempFileDestroy)       \
+    X(DirSearchConstruct, dirSearchConstruct) \
+    X(DirSearchDestroy, dirSearchDestroy)     \
+    X(DirSearchFirst, dirSearchFirst)         \
+    X(DirSearchNext, dirSearchNext)           \
+    X(DirSearchEnd, dirSearchEnd)             \
+    X(PathAppendName, pathAppendName)         \
+    X(BoundedCopy, boundedCopy)               \
+    X(LineRateConversion, lineRateConversion) \
+    X(AmountRound, amountRound)               \
+    X(RateCodeText, rateCodeText)
 
 namespace hadrek::services {
 
-// The dialog base class's own methods, entries 3-11 and 13-34 of its table
-// (dialog_base.cpp). All take two values; the toolkit calls the ones it
-// names in DialogEntry and logs each call.
+// The dialog base class's own methods, the inherited entries of
+// dialog_base_entries.inc (dialog_base.cpp), which the registry binds from
+// that list. All take two values; the toolkit calls the ones it names in
+// DialogEntry and logs each call.
 template <int Entry>
 int KZ_THISCALL dialogBaseEntry(void* self, int a, int b);
 

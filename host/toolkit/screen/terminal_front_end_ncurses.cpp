@@ -75,11 +75,13 @@ void installRestorers()
     }
 }
 
-// Box-drawing characters need a UTF-8 locale; a plain C locale would show
-// them as garbage.
+// Box-drawing characters need a UTF-8 character type; a plain C locale
+// would show them as garbage. Only the character type is taken from the
+// environment: numbers the host and the plug-in print (export files, list
+// amounts) keep the C locale's full stop.
 void chooseLocale()
 {
-    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_CTYPE, "");
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) {
         std::setlocale(LC_CTYPE, "C.UTF-8");
     }

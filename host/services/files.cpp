@@ -1,0 +1,205 @@
+// File streams and the temporary file object. A stream is the host's own
+// object: the plug-in holds its address, and every service that is handed
+// one looks it up before touching it, so a foreign or closed stream ends the
+// run with an error instead of a write through a stray pointer.
+#include <cstdarg>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "host/core/context.hpp"
+#include "host/platform/file_paths.hpp"
+#include "host/services/services.hpp"
+
+namespace hadrek::services {
+namespace {
+
+struct Stream {
+    int number = 0;
+    bool text = true;
+    std::ofstream out;
+    std::vector<char> buffer;
+    unsigned long long bytes = 0;
+};
+
+struct Streams {
+    std::map<const void*, std::unique_ptr<Stream>> open;
+    int opened = 0;
+};
+
+Streams& streams() {
+    static Streams instance;
+    return instance;
+}
+
+Stream& openStream(const void* stream, kz::Slot service) {
+    auto& open = streams().open;
+    const auto found = open.find(stream);
+    if (found == open.end())
+        fatal(71, serviceMessage(service, "was handed a stream this host did not open (or closed already)"));
+    return *found->second;
+}
+
+// Modes of the C runtime that write: "w" creates or truncates, "a" appends;
+// "t" or nothing is text, "b" binary. The host writes only.
+struct Mode {
+    std::ios::openmode open;
+    bool text;
+};
+
+std::optional<Mode> parseMode(std::string_view mode) {
+    if (mode.empty() || (mode[0] != 'w' && mode[0] != 'a')) return std::nullopt;
+    const auto rest = mode.substr(1);
+    if (rest.size() > 1 || (rest.size() == 1 && rest != "t" && rest != "b")) return std::nullopt;
+    const auto open = std::ios::out | std::ios::binary | (mode[0] == 'w' ? std::ios::trunc : std::ios::app);
+    return Mode{open, rest != "b"};
+}
+
+// The line ends of a Windows text stream, the same bytes on both flavours:
+// every LF goes out as CR LF, whatever stands before it.
+void writeText(Stream& stream, std::string_view text) {
+    std::size_t from = 0;
+    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', from)) {
+        stream.out.write(text.data() + from, static_cast<std::streamsize>(lf - from));
+        stream.out.write("\r\n", 2);
+        stream.bytes += lf - from + 2;
+        from = lf + 1;
+    }
+    stream.out.write(text.data() + from, static_cast<std::streamsize>(text.size() - from));
+    stream.bytes += text.size() - from;
+}
+
+// Formats into one buffer that grows to the longest text seen.
+std::string_view format(const char* text, va_list arguments) {
+    static std::vector<char> buffer(1024);
+    va_list again;
+    va_copy(again, arguments);
+    const int length = std::vsnprintf(buffer.data(), buffer.size(), text, arguments);
+    if (length >= 0 && static_cast<std::size_t>(length) >= buffer.size()) {
+        buffer.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(buffer.data(), buffer.size(), text, again);
+    }
+    va_end(again);
+    if (length < 0) return {};
+    return {buffer.data(), static_cast<std::size_t>(length)};
+}
+
+bool closeStream(const void* address) {
+    auto& open = streams().open;
+    const auto found = open.find(address);
+    Stream& stream = *found->second;
+    stream.out.close();
+    const bool closed = !stream.out.fail();
+    nlohmann::json event = {{"event", "file"}, {"action", "close"}, {"stream", stream.number}, {"bytes", stream.bytes}};
+    if (!closed) event["result"] = "error";
+    context().log.write(event);
+    open.erase(found);
+    return closed;
+}
+
+// The temporary file object keeps its stream beside the caller's bytes;
+// null when the open it was made from failed, or once the stream was taken.
+std::map<const void*, const void*>& temporaryFiles() {
+    static std::map<const void*, const void*> live;
+    return live;
+}
+
+std::map<const void*, const void*>::iterator temporaryFile(const void* self, kz::Slot service) {
+    auto& live = temporaryFiles();
+    const auto found = live.find(self);
+    if (found == live.end())
+        fatal(71, serviceMessage(service, "was handed a temporary file object this host did not make"));
+    return found;
+}
+
+}  // namespace
+
+// 52534: (path, mode, sharing and buffering words the host keeps to
+// itself) open a file for writing; the stream, or null.
+void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, int, int, int) {
+    if (!path || !mode) fatal(71, serviceMessage(kz::Slot::FileOpen, "was handed a null path or mode"));
+    const auto parsed = parseMode(mode);
+    if (!parsed)
+        fatal(71, serviceMessage(kz::Slot::FileOpen,
+                                 std::string("was handed the mode \"") + mode + "\"; this host opens files for writing only"));
+    const std::filesystem::path where = platform::fileSystemPath(path);
+    nlohmann::json event = {{"event", "file"}, {"action", "open"}, {"path", platform::loggedPath(where)}, {"mode", mode}};
+
+    auto stream = std::make_unique<Stream>();
+    stream->text = parsed->text;
+    if (!injectFault(kz::Slot::FileOpen)) {
+        // A larger buffer than the runtime's default keeps a long export
+        // from turning into one system call per line.
+        stream->buffer.resize(64 * 1024);
+        stream->out.rdbuf()->pubsetbuf(stream->buffer.data(), static_cast<std::streamsize>(stream->buffer.size()));
+        stream->out.open(where, parsed->open);
+    }
+    if (!stream->out.is_open()) {
+        event["result"] = "null";
+        context().log.write(event);
+        return nullptr;
+    }
+    Streams& all = streams();
+    stream->number = ++all.opened;
+    event["stream"] = stream->number;
+    event["result"] = "ok";
+    context().log.write(event);
+    void* address = stream.get();
+    all.open.emplace(address, std::move(stream));
+    return address;
+}
+
+// 52541: (stream, format, values) printf into the stream; the characters
+// written before line end translation, negative when it failed.
+int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
+    Stream& stream = openStream(address, kz::Slot::StreamPrintf);
+    if (!text) fatal(71, serviceMessage(kz::Slot::StreamPrintf, "was handed a null format"));
+    va_list arguments;
+    va_start(arguments, text);
+    const std::string_view formatted = format(text, arguments);
+    va_end(arguments);
+    if (stream.text) writeText(stream, formatted);
+    else {
+        stream.out.write(formatted.data(), static_cast<std::streamsize>(formatted.size()));
+        stream.bytes += formatted.size();
+    }
+    return stream.out.fail() ? -1 : static_cast<int>(formatted.size());
+}
+
+// 52305: close a stream; 0, or -1 when its last bytes could not be written.
+int KZ_CDECL streamClose(void* address) {
+    openStream(address, kz::Slot::StreamClose);
+    return closeStream(address) ? 0 : -1;
+}
+
+// 22562: make a temporary file object on the caller's storage, holding the
+// stream of an open (null when that open failed).
+void* KZ_THISCALL tempFileConstruct(void* self, void* stream) {
+    if (stream) openStream(stream, kz::Slot::TempFileConstruct);
+    std::memset(self, 0, kz::kTempFileSize);
+    if (!temporaryFiles().emplace(self, stream).second)
+        fatal(71, serviceMessage(kz::Slot::TempFileConstruct,
+                                 "made a temporary file object over one that was never destroyed"));
+    return self;
+}
+
+// 22567: take the stream out of the object; null when it holds none.
+void* KZ_THISCALL tempFileTakeStream(void* self) {
+    const auto found = temporaryFile(self, kz::Slot::TempFileTakeStream);
+    const void* stream = found->second;
+    found->second = nullptr;
+    return const_cast<void*>(stream);
+}
+
+// 22563: destroy the object. A stream nobody took out dies with it.
+void KZ_THISCALL tempFileDestroy(void* self) {
+    const auto found = temporaryFile(self, kz::Slot::TempFileDestroy);
+    if (found->second && streams().open.count(found->second)) closeStream(found->second);
+    temporaryFiles().erase(found);
+}
+
+}  // namespace hadrek::services

@@ -1,0 +1,173 @@
+// The directory search object. It lives in the caller's storage (its entry
+// name at a fixed place there); the entries of an open search live here.
+//
+// The protocol, as the plug-in walks a folder:
+//   40518(object)                       make the object
+//   if (40503(pattern, object, 0) == 0) the search is open; no entry yet
+//       while (40504(object) == 0)      each call yields the next entry, the
+//           use the name in the object  first one included
+//       40505(object)                   close the search
+//   40519(object)                       destroy the object
+// The entries are taken when the search opens, so deleting them while
+// walking changes nothing about what the walk yields.
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "host/core/context.hpp"
+#include "host/platform/file_paths.hpp"
+#include "host/services/services.hpp"
+
+namespace hadrek::services {
+namespace {
+
+constexpr int kOpened = 0;
+constexpr int kNotOpened = 3;       // the C runtime's "path not found"
+constexpr int kNoMoreEntries = 18;  // and its "no more files"
+constexpr std::string_view kAllFiles = "*.*";
+
+struct Entry {
+    std::string logged;  // UTF-8, for the log
+    std::string name;    // Mazovia, for the plug-in
+};
+
+struct Search {
+    int number = 0;  // 0 while no search is open
+    std::vector<Entry> entries;
+    std::size_t next = 0;
+};
+
+std::map<const void*, Search>& searches() {
+    static std::map<const void*, Search> live;
+    return live;
+}
+int g_searchesOpened = 0;
+
+Search& liveSearch(const void* object, kz::Slot service) {
+    auto& live = searches();
+    const auto found = live.find(object);
+    if (found == live.end())
+        fatal(71, serviceMessage(service, "was handed a directory search object this host did not make"));
+    return found->second;
+}
+
+Search& openSearch(const void* object, kz::Slot service) {
+    Search& search = liveSearch(object, service);
+    if (!search.number) fatal(71, serviceMessage(service, "was handed a directory search that is not open"));
+    return search;
+}
+
+void setName(void* object, std::string_view name) {
+    char* field = static_cast<char*>(object) + kz::kDirSearchName;
+    field[name.copy(field, name.size())] = '\0';
+}
+
+void closeSearch(void* object, Search& search) {
+    context().log.write(
+        {{"event", "folder"}, {"action", "close"}, {"search", search.number}, {"yielded", search.next}});
+    search = Search{};
+    setName(object, {});
+}
+
+// "<folder><separator>*.*", the folder not empty: the folder, or nothing
+// for a pattern of any other form.
+std::optional<std::string_view> folderOfPattern(std::string_view pattern) {
+    if (pattern.size() < kAllFiles.size() + 2 || !pattern.ends_with(kAllFiles)) return std::nullopt;
+    const std::string_view rest = pattern.substr(0, pattern.size() - kAllFiles.size());
+    if (!platform::isPathSeparator(rest.back())) return std::nullopt;
+    return rest.substr(0, rest.size() - 1);
+}
+
+// The regular files directly in the folder, by name, as the platform's own
+// search with no attributes yields them: no folders, no "." or "..".
+std::optional<std::vector<Entry>> regularFiles(std::string_view folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator walk(platform::fileSystemPath(folder), error);
+    if (error) return std::nullopt;
+    std::vector<Entry> entries;
+    for (; walk != std::filesystem::directory_iterator(); walk.increment(error)) {
+        if (error) return std::nullopt;
+        if (!walk->is_regular_file(error)) continue;
+        const auto name = walk->path().filename();
+        Entry entry{platform::loggedPath(name), platform::hostName(name)};
+        if (entry.name.size() < kz::kDirSearchNameRoom) entries.push_back(std::move(entry));
+    }
+    if (error) return std::nullopt;
+    // By the UTF-8 bytes of the name, so both flavours walk in one order.
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.logged < b.logged; });
+    return entries;
+}
+
+}  // namespace
+
+// 40518: make a directory search object on the caller's storage.
+void* KZ_THISCALL dirSearchConstruct(void* self) {
+    std::memset(self, 0, kz::kDirSearchSize);
+    if (!searches().emplace(self, Search{}).second)
+        fatal(71, serviceMessage(kz::Slot::DirSearchConstruct,
+                                 "made a directory search object over one that was never destroyed"));
+    return self;
+}
+
+// 40519: destroy the object, closing a search still open.
+void KZ_THISCALL dirSearchDestroy(void* self) {
+    Search& search = liveSearch(self, kz::Slot::DirSearchDestroy);
+    if (search.number) closeSearch(self, search);
+    searches().erase(self);
+}
+
+// 40503: (pattern, object, attributes) open a search; 0 when it opened. The
+// entries come one by one from 40504, the first one included.
+int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
+    Search& search = liveSearch(object, kz::Slot::DirSearchFirst);
+    if (!pattern) fatal(71, serviceMessage(kz::Slot::DirSearchFirst, "was handed a null pattern"));
+    if (attributes != 0)
+        fatal(71, serviceMessage(kz::Slot::DirSearchFirst, "was asked for attributes " + std::to_string(attributes) +
+                                                               "; this host searches for plain files only"));
+    if (search.number) closeSearch(object, search);
+
+    nlohmann::json event = {{"event", "folder"}, {"action", "open"},
+                            {"pattern", platform::loggedPath(platform::fileSystemPath(pattern))}};
+    const auto folder = folderOfPattern(pattern);
+    std::optional<std::vector<Entry>> entries;
+    if (injectFault(kz::Slot::DirSearchFirst)) event["reason"] = "fault";
+    else if (!folder) event["reason"] = "pattern";
+    else if (!(entries = regularFiles(*folder))) event["reason"] = "folder";
+    if (!entries) {
+        event["result"] = kNotOpened;
+        context().log.write(event);
+        return kNotOpened;
+    }
+    search.number = ++g_searchesOpened;
+    search.entries = std::move(*entries);
+    event["search"] = search.number;
+    event["result"] = kOpened;
+    event["entries"] = nlohmann::json::array();
+    for (const Entry& entry : search.entries) event["entries"].push_back(entry.logged);
+    context().log.write(event);
+    return kOpened;
+}
+
+// 40504: yield the next entry, its name into the object; 0 while there was
+// one.
+int KZ_CDECL dirSearchNext(void* object) {
+    Search& search = openSearch(object, kz::Slot::DirSearchNext);
+    if (search.next == search.entries.size()) {
+        setName(object, {});
+        return kNoMoreEntries;
+    }
+    setName(object, search.entries[search.next++].name);
+    return 0;
+}
+
+// 40505: close the search; the object stays for another.
+int KZ_CDECL dirSearchEnd(void* object) {
+    closeSearch(object, openSearch(object, kz::Slot::DirSearchEnd));
+    return 0;
+}
+
+}  // namespace hadrek::services
