@@ -24,19 +24,23 @@ const void* entry(F* function) {
     return reinterpret_cast<const void*>(function);
 }
 
-#define INHERITED(n) entry(&services::dialogBaseEntry<n>)
+#define HADREK_OWN_DeletingDestructor entry(&baseDeletingDestructor)
+#define HADREK_OWN_KeyHandler entry(&baseHandler)
+#define HADREK_OWN_CommandHandler entry(&baseHandler)
+#define HADREK_OWN_RowText entry(&baseRowText)
 
 const void* const kBaseTable[kDialogTableEntries] = {
-    entry(&baseDeletingDestructor), entry(&baseHandler), entry(&baseHandler),
-    INHERITED(3), INHERITED(4), INHERITED(5), INHERITED(6), INHERITED(7), INHERITED(8), INHERITED(9), INHERITED(10),
-    INHERITED(11), entry(&baseRowText),
-    INHERITED(13), INHERITED(14), INHERITED(15), INHERITED(16), INHERITED(17), INHERITED(18), INHERITED(19),
-    INHERITED(20), INHERITED(21), INHERITED(22), INHERITED(23), INHERITED(24), INHERITED(25), INHERITED(26),
-    INHERITED(27), INHERITED(28), INHERITED(29), INHERITED(30), INHERITED(31), INHERITED(32), INHERITED(33),
-    INHERITED(34),
+#define OWN_ENTRY(entry, role) HADREK_OWN_##role,
+#define INHERITED_ENTRY(n, role) entry(&services::dialogBaseEntry<n>),
+#include "plugin/frame/dialog_base_entries.inc"
+#undef INHERITED_ENTRY
+#undef OWN_ENTRY
 };
 
-#undef INHERITED
+#undef HADREK_OWN_RowText
+#undef HADREK_OWN_CommandHandler
+#undef HADREK_OWN_KeyHandler
+#undef HADREK_OWN_DeletingDestructor
 
 const void* tableEntry(const void* object, unsigned index) {
     const void* const* table = readDialogBasePart(object).table;

@@ -6,19 +6,20 @@
 #include <cstdint>
 
 #include "plugin/frame/calling.hpp"
+#include "plugin/frame/dialog_base_table.hpp"
 
 namespace hadrek::toolkit {
 
-inline constexpr unsigned kDialogTableEntries = 35;
+using kz::kDialogTableEntries;
 
 // Entries the toolkit calls by position.
 enum DialogEntry : unsigned {
-    kDeletingDestructor = 0,
-    kKeyHandler = 1,
-    kCommandHandler = 2,
+    kDeletingDestructor = static_cast<unsigned>(kz::OwnEntry::DeletingDestructor),
+    kKeyHandler = static_cast<unsigned>(kz::OwnEntry::KeyHandler),
+    kCommandHandler = static_cast<unsigned>(kz::OwnEntry::CommandHandler),
     kOpened = 3,       // the dialog is on the screen
     kMayClose = 11,    // non-zero lets the closing button close it
-    kRowText = 12,
+    kRowText = static_cast<unsigned>(kz::OwnEntry::RowText),
     kFocusMoved = 13,
     kClosed = 34,      // the dialog has left the screen
 };

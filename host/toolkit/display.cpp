@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "host/core/context.hpp"
+#include "host/core/utf8_path.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/screen/desktop.hpp"
 
@@ -29,10 +30,10 @@ void Display::refresh() {
     HostContext& host = context();
     if (host.frontEnd) host.frontEnd->present(screen_);
     if (host.options.screensDir.empty()) return;
-    std::filesystem::create_directories(host.options.screensDir);
+    std::filesystem::create_directories(utf8Path(host.options.screensDir));
     char name[32];
     std::snprintf(name, sizeof name, "%04d.txt", ++written_);
-    std::ofstream out(std::filesystem::path(host.options.screensDir) / name, std::ios::binary);
+    std::ofstream out(utf8Path(host.options.screensDir) / name, std::ios::binary);
     for (const std::string& line : screen_.snapshot()) out << line << '\n';
 }
 

@@ -7,7 +7,7 @@ namespace kz {
 int KZ_CDECL eksportujDokumenty() {
     CZrobListeDokumentow eksport;
     if (eksport.krokOpcji() == 0 && eksport.krokSkanowania() == 0 && eksport.krokWyboru() == 0)
-        eksport.krokZapisu();
+        eksport.wpiszDokumentyDoPliku();
     return 0;
 }
 

@@ -1,7 +1,6 @@
 // The options step: fill the record from the options key, let the user
 // change it in dialog 20082, store it back only on confirmation.
-#include <cstring>
-
+#include "plugin/export/delegat.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/frame/host_signatures.hpp"
 #include "plugin/resources/dialog_ids.hpp"
@@ -23,26 +22,6 @@ int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
                                    o.filtrNazwy, o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
                                    o.katalogWyjsciowy);
 }
-
-// A delegate in the step's storage, destroyed however the dialog ends.
-class Delegat {
-public:
-    Delegat(void* obiekt, Slot dyspozytor) {
-        host<Slot::DelegateMake>()(pamiec_, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
-    }
-    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_); }
-    Delegat(const Delegat&) = delete;
-    Delegat& operator=(const Delegat&) = delete;
-
-    void* wartosc() {
-        void* const* tablica;
-        std::memcpy(&tablica, pamiec_, sizeof tablica);
-        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_);
-    }
-
-private:
-    alignas(4) unsigned char pamiec_[kDelegateSize];
-};
 
 }  // namespace
 

@@ -32,33 +32,36 @@ std::intptr_t KZ_THISCALL dostawcaWierszy(CZrobListeDokumentow* self, int wiersz
     return self->podajWiersz(wiersz);
 }
 
-template <typename F>
-const void* own(F* function) {
-    return reinterpret_cast<const void*>(function);
-}
+// The slot jumps by slot, so an inherited entry finds its jump by role.
+using Skok = void (*)();
+constexpr Skok kSkoki[] = {
+#define HOST_FUNCTION(slot, ordinal, role, what) &kz_jump_##slot,
+#include "plugin/frame/host_functions.inc"
+#undef HOST_FUNCTION
+};
 
-#define KZ_INHERITED(slot) reinterpret_cast<const void*>(&kz_jump_##slot)
+#define KZ_OWN_DeletingDestructor reinterpret_cast<const void*>(&usunObiekt)
+#define KZ_OWN_KeyHandler reinterpret_cast<const void*>(&obslugaKlawisza)
+#define KZ_OWN_CommandHandler reinterpret_cast<const void*>(&obslugaPolecenia)
+#define KZ_OWN_RowText reinterpret_cast<const void*>(&dostawcaWierszy)
 
 }  // namespace
 
-// Entries 3-11 and 13-34 are the host's own methods, reached through the
-// slot jumps of slots 74 down to 44; the table's order is the host's.
-const void* const kTablicaMetod[kMethodTableEntries] = {
-    own(&usunObiekt),      own(&obslugaKlawisza), own(&obslugaPolecenia),
-    KZ_INHERITED(74),      KZ_INHERITED(73),      KZ_INHERITED(72),
-    KZ_INHERITED(71),      KZ_INHERITED(70),      KZ_INHERITED(69),
-    KZ_INHERITED(68),      KZ_INHERITED(67),      KZ_INHERITED(66),
-    own(&dostawcaWierszy), KZ_INHERITED(65),      KZ_INHERITED(64),
-    KZ_INHERITED(63),      KZ_INHERITED(62),      KZ_INHERITED(61),
-    KZ_INHERITED(60),      KZ_INHERITED(59),      KZ_INHERITED(58),
-    KZ_INHERITED(57),      KZ_INHERITED(56),      KZ_INHERITED(55),
-    KZ_INHERITED(54),      KZ_INHERITED(53),      KZ_INHERITED(52),
-    KZ_INHERITED(51),      KZ_INHERITED(50),      KZ_INHERITED(49),
-    KZ_INHERITED(48),      KZ_INHERITED(47),      KZ_INHERITED(46),
-    KZ_INHERITED(45),      KZ_INHERITED(44),
+// The inherited entries are the host's own methods, reached through the
+// slot jumps; the table's order is the host's. Every entry is an address
+// constant, so the table is in place before any load-time initializer runs.
+const void* const kTablicaMetod[kDialogTableEntries] = {
+#define OWN_ENTRY(entry, role) KZ_OWN_##role,
+#define INHERITED_ENTRY(entry, role) reinterpret_cast<const void*>(kSkoki[static_cast<unsigned>(Slot::role)]),
+#include "plugin/frame/dialog_base_entries.inc"
+#undef INHERITED_ENTRY
+#undef OWN_ENTRY
 };
 
-#undef KZ_INHERITED
+#undef KZ_OWN_RowText
+#undef KZ_OWN_CommandHandler
+#undef KZ_OWN_KeyHandler
+#undef KZ_OWN_DeletingDestructor
 
 CZrobListeDokumentow::CZrobListeDokumentow() {
     host<Slot::DialogBaseConstruct>()(this);

@@ -8,13 +8,13 @@
 #include <cstdint>
 
 #include "plugin/export/opcje_eksportu.hpp"
+#include "plugin/export/pozycja_listy.hpp"
+#include "plugin/frame/dialog_base_table.hpp"
 
 namespace kz {
 
-inline constexpr unsigned kMethodTableEntries = 35;
-
 // The class's table, as the host indexes it.
-extern const void* const kTablicaMetod[kMethodTableEntries];
+extern const void* const kTablicaMetod[kDialogTableEntries];
 
 class CZrobListeDokumentow {
 public:
@@ -27,7 +27,22 @@ public:
     int krokOpcji();
     int krokSkanowania();
     int krokWyboru();
-    int krokZapisu();
+    // The writing step, last: its result (0 ran to the end or stopped at an
+    // error it showed, 1 no document marked) is not examined.
+    int wpiszDokumentyDoPliku();
+
+    // The document filter: 0 keeps the Tzak record, 1 drops it. Folds the
+    // options' three filter texts in place on every call.
+    int filtrujDokument(const void* rekord);
+    // Reduces the list to the marked documents, in the list order; answers
+    // how many it kept, 0 also when shrinking the block failed (the user is
+    // told; the count then stays reduced).
+    int zostawZaznaczone();
+    // One export line for a line record of the chosen document `naglowek`,
+    // printed to the open output file; `typ` is the pass's document type.
+    void wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja);
+
+    PozycjaListy* pozycje() { return static_cast<PozycjaListy*>(listaDokumentow_); }
 
     // The operations the host calls while a dialog runs (entries 1, 2, 12).
     int obsluzKlawisz(std::uint16_t kod, std::uint16_t faza);

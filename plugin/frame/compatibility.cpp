@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "plugin/export/rekordy_zakupow.hpp"
 #include "plugin/frame/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
 
@@ -15,8 +16,8 @@ struct TableUnderCheck {
 };
 
 constexpr TableUnderCheck kTablesUnderCheck[] = {
-    {52, 901, "Tzak"},
-    {53, 626, "Tzak_dok"},
+    {kTabelaTzak, kRozmiarTzak, "Tzak"},
+    {kTabelaTzakDok, kRozmiarTzakDok, "Tzak_dok"},
 };
 constexpr int kTableCount = sizeof kTablesUnderCheck / sizeof kTablesUnderCheck[0];
 
@@ -66,7 +67,7 @@ int checksRerun() {
     const auto accept = host<Slot::ModuleAcceptance>();
     const auto version = host<Slot::InterfaceVersion>();
     if (!accept || accept(pluginState().module, nullptr, 0) != 0) return -1;
-    if (!version || version() != 112) return -1;
+    if (!version || version() != kInterfaceVersion) return -1;
     return recordSizeCheck() == 0 ? 0 : -1;
 }
 

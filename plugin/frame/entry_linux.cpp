@@ -2,6 +2,9 @@
 // constructor ahead of the bind-now initializers (which sit at 1000 + slot),
 // and the exports are published as one ordinal directory, since ELF has no
 // ordinals.
+#include <cstddef>
+#include <utility>
+
 #include "plugin/frame/export_directory.hpp"
 #include "plugin/frame/exports.hpp"
 #include "plugin/frame/plugin_state.hpp"
@@ -14,16 +17,28 @@ namespace {
 
 __attribute__((constructor(101))) void processAttach() { kz::earlyAttachHook(const_cast<char*>(__ehdr_start)); }
 
-void* const kEntries[kz::kExportCount] = {
-    reinterpret_cast<void*>(&kz_attach),
-    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-    reinterpret_cast<void*>(&kz_activate),
-    reinterpret_cast<void*>(&kz_query),
-    reinterpret_cast<void*>(&kz_queryValue),
+// One entry per ordinal from the base on, empty where nothing is exported;
+// constant-initialised, as a PE file's table would be.
+template <typename Positions>
+struct Entries;
+
+template <std::size_t... Position>
+struct Entries<std::index_sequence<Position...>> {
+    static void* const table[sizeof...(Position)];
 };
+
+template <std::size_t... Position>
+void* const Entries<std::index_sequence<Position...>>::table[sizeof...(Position)] = {(
+#define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) \
+    kz::kExportBase + Position == ordinal ? reinterpret_cast<void*>(&function) :
+#include "plugin/frame/plugin_exports.inc"
+#undef PLUGIN_EXPORT
+    nullptr)...};
+
+using ExportEntries = Entries<std::make_index_sequence<kz::kExportCount>>;
 
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) const kz::ExportDirectory KZ_ExportDirectory = {
-    0, 0, 0, 0, "KalvetZakupy", kz::kExportBase, kz::kExportCount, 0, kEntries, nullptr, nullptr,
+    0, 0, 0, 0, "KalvetZakupy", kz::kExportBase, kz::kExportCount, 0, ExportEntries::table, nullptr, nullptr,
 };

@@ -7,10 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kz {
+#include "plugin/frame/plugin_exports.hpp"
 
-inline constexpr std::uint32_t kExportBase = 30001;
-inline constexpr std::uint32_t kExportCount = 10;
+namespace kz {
 
 struct ExportDirectory {
     std::uint32_t characteristics;

@@ -30,7 +30,7 @@ int attach(NotificationFunction notification, char* description) {
     // called; the failure report then names what is missing.
     if (!allHostFunctionsBound()) return -1;
     if (host<Slot::ModuleAcceptance>()(pluginState().module, nullptr, 0) != 0) return -1;
-    if (host<Slot::InterfaceVersion>()() != 112) return -1;
+    if (host<Slot::InterfaceVersion>()() != kInterfaceVersion) return -1;
     if (recordSizeCheck() != 0) return -1;
     return 0;
 }

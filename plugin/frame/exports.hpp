@@ -1,5 +1,5 @@
-// The four exports by ordinal: 30001 attach/detach, 30008 activate/report,
-// 30009 and 30010 queries. Standard calling convention.
+// The exports plugin_exports.inc lists by ordinal: attach/detach,
+// activate/report and two queries. Standard calling convention.
 #pragma once
 
 #include "plugin/frame/calling.hpp"

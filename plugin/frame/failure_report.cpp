@@ -72,7 +72,7 @@ void failureReport() {
     const auto show = host<Slot::StopBox>();
     if (!show) return;
     auto showBuffer = [&](const char* buffer) {
-        show(15000, texts::kStop.c_str(), "%s", 61441, 28206, buffer);
+        show(kStopBoxHelp, texts::kStop.c_str(), "%s", kStopBoxStyle, kStopBoxStyle2, buffer);
     };
 
     char report[kReportBufferSize];
@@ -85,11 +85,12 @@ void failureReport() {
         return showBuffer(report);
     }
     if (checksRerun() == -1) {
-        show(15000, texts::kStop.c_str(), texts::kRozneWersje.c_str(), 61441, 28206, state.moduleBaseName,
-             state.moduleBaseName);
+        show(kStopBoxHelp, texts::kStop.c_str(), texts::kRozneWersje.c_str(), kStopBoxStyle, kStopBoxStyle2,
+             state.moduleBaseName, state.moduleBaseName);
         return;
     }
-    show(15000, texts::kStop.c_str(), texts::kNiezainicjowany.c_str(), 61441, 28206, state.moduleBaseName);
+    show(kStopBoxHelp, texts::kStop.c_str(), texts::kNiezainicjowany.c_str(), kStopBoxStyle, kStopBoxStyle2,
+         state.moduleBaseName);
 }
 
 }  // namespace kz

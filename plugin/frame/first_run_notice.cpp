@@ -16,7 +16,7 @@ void firstRunNotice() {
 
     char text[1024];
     wsprintfA(text, texts::kZainstalowanoWtyczke.c_str(), texts::kOpisWtyczki.c_str());
-    host<Slot::NoticeWithFlag>()(1668, &flag, 0, text);
+    host<Slot::NoticeWithFlag>()(kFirstRunNoticeKind, &flag, 0, text);
     ini(texts::kPlikIni.c_str(), 2, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(), texts::kFormatPytaj.c_str(),
         static_cast<int>(static_cast<std::int16_t>(flag)));
 }

@@ -66,13 +66,74 @@ KZ_HOST_SIGNATURE(DialogRedraw, int(KZ_CDECL*)(int, int, int))
 KZ_HOST_SIGNATURE(ControlValue, std::uint16_t*(KZ_CDECL*)(int controlId))
 KZ_HOST_SIGNATURE(FolderPicker, int(KZ_CDECL*)(const char* prompt, char* destination))
 
+// Tables: open, prepare, keys and cursors over key ranges.
+KZ_HOST_SIGNATURE(TablePrepare, int(KZ_CDECL*)(void* table, int value))
+KZ_HOST_SIGNATURE(KeyBuild, void(KZ_CDECL*)(int keyKind, void** tableVariable, void* keyBuffer, std::int32_t keyValue))
+KZ_HOST_SIGNATURE(LineKeyKind, int(KZ_CDECL*)(int documentType))
+KZ_HOST_SIGNATURE(CursorStartRange, int(KZ_CDECL*)(void* cursor, void* table, int keyKind, void* keyBuffer, int, int))
+KZ_HOST_SIGNATURE(CursorNext, int(KZ_CDECL*)(void* cursor))
+KZ_HOST_SIGNATURE(CursorEndRange, int(KZ_CDECL*)(void* cursor))
+KZ_HOST_SIGNATURE(CursorDestroy, void(KZ_THISCALL*)(void* cursor))
+
+// Dates in the host's record form; option dates are texts RRRRMMDD.
+KZ_HOST_SIGNATURE(DateCompare, int(KZ_CDECL*)(const void* recordDate, const char* optionDate))
+KZ_HOST_SIGNATURE(DateSplit, void(KZ_CDECL*)(const void* recordDate, std::int16_t* year, std::int16_t* month,
+                                             std::int16_t* day, void* unused))
+KZ_HOST_SIGNATURE(DateToText, void(KZ_CDECL*)(char* destination, const void* recordDate))
+
+// Texts and amounts.
+KZ_HOST_SIGNATURE(CaseFold, char*(KZ_CDECL*)(char* text))
+KZ_HOST_SIGNATURE(BoundedCopy, char*(KZ_CDECL*)(char* destination, const char* source, int limit))
+KZ_HOST_SIGNATURE(PathAppendName, char*(KZ_CDECL*)(char* path, const char* name))
+KZ_HOST_SIGNATURE(LineRateConversion, double(KZ_CDECL*)(int one, int rateKind, double amount))
+KZ_HOST_SIGNATURE(AmountRound, double(KZ_CDECL*)(double amount, int hundred))
+KZ_HOST_SIGNATURE(RateCodeText, void(KZ_CDECL*)(char* buffer, int rateKind))
+
+// Streams, the temporary file object and the directory search object.
+KZ_HOST_SIGNATURE(FileOpen, void*(KZ_CDECL*)(const char* path, const char* mode, int, int, int, int, int, int, int))
+KZ_HOST_SIGNATURE(StreamPrintf, int(KZ_CDECL*)(void* stream, const char* format, ...))
+KZ_HOST_SIGNATURE(StreamClose, int(KZ_CDECL*)(void* stream))
+KZ_HOST_SIGNATURE(TempFileConstruct, void*(KZ_THISCALL*)(void* self, void* stream))
+KZ_HOST_SIGNATURE(TempFileTakeStream, void*(KZ_THISCALL*)(void* self))
+KZ_HOST_SIGNATURE(TempFileDestroy, void(KZ_THISCALL*)(void* self))
+KZ_HOST_SIGNATURE(DirSearchConstruct, void*(KZ_THISCALL*)(void* self))
+KZ_HOST_SIGNATURE(DirSearchDestroy, void(KZ_THISCALL*)(void* self))
+KZ_HOST_SIGNATURE(DirSearchFirst, int(KZ_CDECL*)(const char* pattern, void* search, int attributes))
+KZ_HOST_SIGNATURE(DirSearchNext, int(KZ_CDECL*)(void* search))
+KZ_HOST_SIGNATURE(DirSearchEnd, int(KZ_CDECL*)(void* search))
+
 #undef KZ_HOST_SIGNATURE
+
+// The interface version (51594) this plug-in was made for; a host that
+// answers another is refused.
+inline constexpr int kInterfaceVersion = 112;
+
+// The stop box (35802) the failure report shows: its help number and its
+// two style words.
+inline constexpr int kStopBoxHelp = 15000;
+inline constexpr int kStopBoxStyle = 61441;
+inline constexpr int kStopBoxStyle2 = 28206;
+
+// The kind of notice (52023) the first run shows.
+inline constexpr int kFirstRunNoticeKind = 1668;
 
 // A delegate lives in storage of its maker: the host's vtable pointer and
 // three words of its own.
 inline constexpr unsigned kDelegateSize = 16;
 // Entry 1 of a delegate's table gives the value the dialog runner takes.
 using DelegateValueFn = void*(KZ_THISCALL*)(void* delegate);
+
+// Host objects that live in the caller's memory. A temporary file object
+// holds a stream; a directory search object holds, after each entry found,
+// that entry's NUL-terminated file name at kDirSearchName.
+inline constexpr unsigned kTempFileSize = 16;
+inline constexpr unsigned kDirSearchSize = 300;
+inline constexpr unsigned kDirSearchName = 36;
+inline constexpr unsigned kDirSearchNameRoom = 260;
+static_assert(kDirSearchName + kDirSearchNameRoom <= kDirSearchSize);
+
+// The buffer 52512 writes a rate kind's text into.
+inline constexpr unsigned kRateTextSize = 256;
 
 template <Slot S>
 typename HostSignature<S>::Fn host() {

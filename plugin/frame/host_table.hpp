@@ -39,6 +39,10 @@ static_assert(slotsInOrder(), "host_functions.inc must list slots 0..91 in order
 
 constexpr std::uint16_t ordinalOf(Slot slot) { return kHostFunctions[static_cast<unsigned>(slot)].ordinal; }
 
+// The host's notification function: exported by ordinal beside the host
+// functions but bound into no slot. host/CMakeLists.txt reads this line.
+inline constexpr std::uint16_t kNotificationOrdinal = 30006;
+
 // Failed lookups: the count keeps counting, the first eight ordinals stay.
 struct MissingFunctions {
     std::uint32_t count;
@@ -47,9 +51,9 @@ struct MissingFunctions {
 
 const MissingFunctions& missingFunctions();
 
-// Asks the host module for `lookup` (an ordinal in the low 16 bits of the
-// pointer, or a name) and stores the answer, null included, in `slot`.
-void* bindHostFunction(const char* lookup, void** slot);
+// Asks the host module for `ordinal` and stores the answer, null included,
+// in `slot`.
+void* bindHostFunction(std::uint16_t ordinal, void** slot);
 
 }  // namespace kz
 

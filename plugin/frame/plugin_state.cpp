@@ -1,5 +1,6 @@
 #include "plugin/frame/plugin_state.hpp"
 
+#include "plugin/frame/host_table.hpp"
 #include "plugin/frame/windows_api.hpp"
 
 namespace kz {
@@ -29,8 +30,8 @@ void earlyAttachHook(void* module) {
     if (g_state.hostModule) return;
     g_state.hostModule = GetModuleHandleA("HADREK");
     if (g_state.hostModule)
-        g_state.notification = reinterpret_cast<NotificationFunction>(reinterpret_cast<void*>(
-            GetProcAddress(static_cast<HMODULE>(g_state.hostModule), reinterpret_cast<const char*>(30006))));
+        g_state.notification = reinterpret_cast<NotificationFunction>(reinterpret_cast<void*>(GetProcAddress(
+            static_cast<HMODULE>(g_state.hostModule), reinterpret_cast<const char*>(kNotificationOrdinal))));
 }
 
 }  // namespace kz

@@ -1,7 +1,8 @@
 // The texts the plug-in hands to the host outside its dialogs: the plug-in
 // description and menu label, the first-run notice, the failure report, the
-// debugger lines, the INI names and formats, the folder picker prompt and
-// the message box captions. All of them are Mazovia bytes (mazovia.hpp).
+// debugger lines, the INI names and formats, the folder picker prompt, the
+// messages of the scan and the selection list, the list's row texts and the
+// message box captions. All of them are Mazovia bytes (mazovia.hpp).
 #pragma once
 
 #include "plugin/resources/mazovia.hpp"
@@ -27,9 +28,8 @@ inline constexpr auto kKluczOpcje = KZ_MAZOVIA("Opcje");
 inline constexpr auto kFormatOpcji = KZ_MAZOVIA("%8s,%8s,%25s,%25s,%25s,%13s,%13s,%259s");
 inline constexpr auto kWybierzFolder = KZ_MAZOVIA("Wybierz folder z plikami do importu");
 
-// Debugger lines of the binder; plain ASCII.
+// The binder's debugger line; plain ASCII.
 inline constexpr auto kBrakFunkcjiONumerze = KZ_MAZOVIA("Brak funkcji o numerze %d\n");
-inline constexpr auto kBrakFunkcjiONazwie = KZ_MAZOVIA("Brak funkcji o nazwie %s\n");
 
 // Failure report: missing host functions. The list is the single form with
 // one ordinal, otherwise the plural head followed by one piece per ordinal.
@@ -59,6 +59,58 @@ inline constexpr auto kRozneWersje = KZ_MAZOVIA(
     "zainstaluj aktualizację programu wraz z modułem \"%s\".\n\nMODUŁ NIE ZOSTANIE ZAŁADOWANY!!!\n");
 inline constexpr auto kNiezainicjowany =
     KZ_MAZOVIA("Moduł \"%s\" nie został poprawnie zainicjowany,\nwięc NIE BĘDZIE AKTYWNY!");
+
+// The document scan.
+inline constexpr auto kNazwaWtyczki = KZ_MAZOVIA("KalvetZakupy");
+inline constexpr auto kBladOperacjiDyskowej = KZ_MAZOVIA("Błąd operacji dyskowej!");
+inline constexpr auto kBladAlokacji = KZ_MAZOVIA("Błąd podczas alokowania pamięci w %s!\nOperacja niekompletna!");
+// The list's rows are 16-bit numbers: past its last row the scan stops and
+// says so, with the limit for %d.
+inline constexpr auto kListaPelna = KZ_MAZOVIA(
+    "Dokumentów spełniających kryteria jest więcej niż %d,\na tyle najwyżej mieści lista. "
+    "Pozostałe nie zostały\nna nią wpisane i nie zostaną wyeksportowane.\n\n"
+    "Zawęź okres lub filtry kontrahenta\ni uruchom eksport ponownie.");
+
+// The selection list. A row holds six fields separated by 0x0D: the mark,
+// the document number, the contractor, the gross value, the issue date and
+// the type; the texts are bounded by their fields, the amount is made apart.
+inline constexpr auto kBrakDokumentow = KZ_MAZOVIA("Brak dokumentów spełniających kryteria!");
+inline constexpr auto kFormatWiersza = KZ_MAZOVIA("%c\r%.*s\r%.*s\r%s\r%.*s\r%s");
+inline constexpr auto kFormatKwoty = KZ_MAZOVIA("%.2f");
+// An amount too long for its place in the row, in exponent form instead.
+inline constexpr auto kFormatKwotyWykladniczy = KZ_MAZOVIA("%.6e");
+inline constexpr char kZnakZaznaczony = KZ_MAZOVIA("»")[0];
+inline constexpr char kZnakNiezaznaczony = KZ_MAZOVIA("«")[0];
+inline constexpr auto kNapisZakup = KZ_MAZOVIA("Zakup");
+inline constexpr auto kNapisPZ = KZ_MAZOVIA("PZ");
+
+// The writing step: its messages, the export files' names and mode, and the
+// paths of the clearing, "%s%c%s" being folder, separator, name.
+inline constexpr auto kBladOperacjiDyskowejZapisu = KZ_MAZOVIA("Błąd operacji dyskowej w wpiszDokumentyDoPliku!");
+inline constexpr auto kBrakKatalogu =
+    KZ_MAZOVIA("Nie wybrano katalogu na pliki eksportu!\nNie zapisano ani nie usunięto żadnego pliku.");
+inline constexpr auto kWyeksportowano = KZ_MAZOVIA("Wyeksportowano %d %s");
+inline constexpr auto kFakturZakupu = KZ_MAZOVIA("faktur zakupu");
+inline constexpr auto kDokumentowPZ = KZ_MAZOVIA("dokumentów PZ");
+inline constexpr auto kPlikiWKatalogu = KZ_MAZOVIA("Pliki dostępne są w katalogu:\n\n\x02%s\x01");
+inline constexpr auto kNazwaPlikuEksportu = KZ_MAZOVIA("DOWODY.%c%02d.TXT");
+inline constexpr auto kTrybPlikuEksportu = KZ_MAZOVIA("wt");
+inline constexpr auto kFormatSciezki = KZ_MAZOVIA("%s%c%s");
+inline constexpr auto kWszystkiePliki = KZ_MAZOVIA("*.*");
+
+// The export line: 15 fields, the constant 2 and two empty fields. The
+// date is made apart as year, month, day.
+inline constexpr auto kFormatLinii = KZ_MAZOVIA("%s:%s:%s:%s:%s:%s:%.2f:%s:%s:%.3f:%s:%s:%s:%s:%s:2::\n");
+inline constexpr auto kFormatDaty = KZ_MAZOVIA("%04d%02d%02d");
+inline constexpr auto kStawkaZW = KZ_MAZOVIA("ZW");
+inline constexpr auto kStawkaOP = KZ_MAZOVIA("OP");
+inline constexpr auto kStawkaNP = KZ_MAZOVIA("NP");
+inline constexpr auto kZnakStawkiOP = KZ_MAZOVIA("O");
+inline constexpr auto kZnakStawki = KZ_MAZOVIA("T");
+inline constexpr auto kIloscDodatnia = KZ_MAZOVIA("+");
+inline constexpr auto kIloscNiedodatnia = KZ_MAZOVIA("-");
+inline constexpr auto kZnakZakupu = KZ_MAZOVIA("V");
+inline constexpr auto kZnakPZ = KZ_MAZOVIA("D");
 
 // Message box captions.
 inline constexpr auto kTytulBlad = KZ_MAZOVIA("Błąd");

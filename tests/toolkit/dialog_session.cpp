@@ -64,18 +64,6 @@ int runOptions(FakeDialog& fake, unsigned char* buffer, void* commandDelegate) {
     return result;
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-}
-
-std::string lineWith(const std::vector<std::string>& screen, std::string_view needle) {
-    for (const std::string& line : screen)
-        if (line.find(needle) != std::string::npos) return line;
-    return {};
-}
-
 std::vector<std::string> lastScreenWith(const std::vector<std::vector<std::string>>& screens, std::string_view needle) {
     for (auto screen = screens.rbegin(); screen != screens.rend(); ++screen)
         if (!lineWith(*screen, needle).empty()) return *screen;

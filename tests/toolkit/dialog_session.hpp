@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/test_text.hpp"
 #include "tests/toolkit/fake_dialog.hpp"
 
 namespace hadrek::toolkit::testing {
@@ -57,11 +58,8 @@ int runSelection(FakeDialog& fake, void* keyDelegate = nullptr, void* rowDelegat
 // Dialog 20082 with the delegate of 20927 bound to `fake` unless given.
 int runOptions(FakeDialog& fake, unsigned char* buffer, void* commandDelegate = nullptr);
 
-// Lines joined with line feeds, for comparisons that print readably.
-std::string joined(const std::vector<std::string>& lines);
-
-// The first screen line holding `needle`, or "" when none does.
-std::string lineWith(const std::vector<std::string>& screen, std::string_view needle);
+using kz::test::joined;
+using kz::test::lineWith;
 
 // The last of `screens` with a line holding `needle`; empty when none has.
 std::vector<std::string> lastScreenWith(const std::vector<std::vector<std::string>>& screens, std::string_view needle);

@@ -120,6 +120,43 @@ TEST(SelectionDialog, MovingKeysMoveTheCurrentRowAndScrollTheList) {
     }
 }
 
+// Which document's line carries the emphasis the current row gets while
+// the focus is elsewhere (-1 for none).
+int emphasisedDocument(const HandlerCall& call) {
+    for (std::size_t y = 0; y < call.screen.size() && y < call.attributes.size(); ++y) {
+        const std::size_t at = call.screen[y].find("Z/");
+        if (at != std::string::npos && call.attributes[y].size() > at && call.attributes[y][at] == 'e')
+            return std::stoi(call.screen[y].substr(at + 2, 3));
+    }
+    return -1;
+}
+
+TEST(SelectionDialog, TheCurrentRowStaysInSightWhenTheFocusLeavesTheList) {
+    const struct {
+        const char* keys;
+        int focused;
+        int emphasised;
+    } cases[] = {
+        {"Down Down", 2, -1},
+        {"Down Down Tab", -1, 2},
+        {"End Tab Tab", -1, 39},
+        {"Down Shift-Tab", -1, 1},
+        {"Down Tab Shift-Tab", 1, -1},
+        {"Down Tab F3", 1, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("keys \"") + c.keys + "\"");
+        FakeDialog fake;
+        fake.rows = documentRows(40);
+        KeySession session(std::string(c.keys) + " Ins Esc");
+        EXPECT_EQ(runSelection(fake), kCancelled);
+        const auto calls = fake.callsTo(kKeyHandler);
+        ASSERT_EQ(calls.size(), 1u);
+        EXPECT_EQ(shownList(calls[0]).focused, c.focused);
+        EXPECT_EQ(emphasisedDocument(calls[0]), c.emphasised);
+    }
+}
+
 struct ExpectedCall {
     int code;
     int currentRow;

@@ -41,8 +41,11 @@ T get(const void* storage, unsigned offset) {
 // with the host library (the in-process tests) holds the function itself.
 std::uint16_t dispatchOrdinal(void* dispatch) {
     if (!dispatch) return 0;
-    for (const std::uint16_t ordinal : {20917, 20927, 20936})
+    for (const kz::Slot slot :
+         {kz::Slot::DispatchSelectionSecond, kz::Slot::DispatchOptions, kz::Slot::DispatchSelectionFirst}) {
+        const std::uint16_t ordinal = kz::ordinalOf(slot);
         if (dispatch == exportedAddress(ordinal) || dispatch == serviceAddress(ordinal)) return ordinal;
+    }
     return 0;
 }
 
@@ -58,7 +61,8 @@ void makeDelegate(void* storage, void* object, void* dispatch) {
 }
 
 void destroyDelegate(void* storage) {
-    if (!liveDelegates().erase(storage)) fatal(73, "20973 was handed a delegate that is not alive");
+    if (!liveDelegates().erase(storage))
+        fatal(73, serviceMessage(kz::Slot::DelegateDestroy, "was handed a delegate that is not alive"));
     context().log.write(
         {{"event", "delegate"}, {"action", "destroy"}, {"dispatch", dispatchOrdinal(get<void*>(storage, kDelegateDispatch))}});
     put(storage, kDelegateMark, std::uint32_t{0});

@@ -7,14 +7,16 @@
 #include <optional>
 
 #include "plugin/frame/calling.hpp"
+#include "plugin/frame/host_signatures.hpp"
 
 namespace hadrek::toolkit {
 
-inline constexpr unsigned kDelegateSize = 16;
+using kz::kDelegateSize;
 inline constexpr unsigned kDelegateTable = 0;
 inline constexpr unsigned kDelegateObject = 4;
 inline constexpr unsigned kDelegateDispatch = 8;
 inline constexpr unsigned kDelegateMark = 12;
+static_assert(kDelegateMark + 4 == kDelegateSize);
 
 struct Delegate {
     void* object;

@@ -148,8 +148,14 @@ void DialogWindow::drawList(screen::Screen& on, int originX, int originY, const 
         const auto address = rows_(row);
         const char* text = reinterpret_cast<const char*>(address);
         const std::string rowText = text ? std::string(text, strnlen(text, 1024)) : std::string();
-        on.put(originX + r.x, originY + r.y + line, text::renderRow(rowText, columns_, r.width));
-        if (row == *list_->currentRow() && focus_ == listIndex_) on.markFocus({originX + r.x, originY + r.y + line, r.width, 1});
+        CellRow cells = text::renderRow(rowText, columns_, r.width);
+        const bool current = row == *list_->currentRow();
+        // Away from the list the current row stays in sight, emphasised:
+        // the INS and Ctrl-INS buttons act on it.
+        if (current && focus_ != listIndex_)
+            for (Cell& cell : cells) cell.attr = Attr::Emphasis;
+        on.put(originX + r.x, originY + r.y + line, cells);
+        if (current && focus_ == listIndex_) on.markFocus({originX + r.x, originY + r.y + line, r.width, 1});
     }
 }
 

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "host/core/context.hpp"
+#include "host/core/utf8_path.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/dialog/delegates.hpp"
 #include "host/toolkit/dialog/dialog_window.hpp"
@@ -30,7 +31,10 @@ public:
     Run(DialogWindow& window, const std::vector<void*>& delegateValues) : window_(window) {
         for (void* value : delegateValues) {
             if (const auto delegate = delegateFromValue(value)) delegates_.push_back(*delegate);
-            else context().log.write({{"event", "error"}, {"message", "24007 was handed a value that is no live delegate"}});
+            else
+                context().log.write(
+                    {{"event", "error"},
+                     {"message", serviceMessage(kz::Slot::DialogRun, "was handed a value that is no live delegate")}});
         }
         window_.setRowSource([this](int row) { return rowText(row); });
     }
@@ -47,16 +51,16 @@ public:
 
 private:
     // A delegate of the given dispatch function, when the caller made one.
-    const Delegate* delegate(std::uint16_t ordinal) const {
+    const Delegate* delegate(kz::Slot dispatch) const {
         for (const Delegate& d : delegates_)
-            if (d.ordinal == ordinal) return &d;
+            if (d.ordinal == kz::ordinalOf(dispatch)) return &d;
         return nullptr;
     }
 
     // The object's own operations, through its table: by the delegate the
     // caller made for them, or straight at their entry.
-    int call(unsigned entry, std::uint16_t dispatchOrdinal, int code) {
-        const Delegate* d = delegate(dispatchOrdinal);
+    int call(unsigned entry, kz::Slot dispatch, int code) {
+        const Delegate* d = delegate(dispatch);
         const int result = d ? static_cast<int>(reinterpret_cast<DispatchFn>(d->dispatch)(d->object, code, 1))
                              : callHandler(window_.object(), entry, code, 1);
         context().log.write({{"event", "handler"}, {"entry", entry}, {"code", code}, {"phase", 1}, {"result", result}});
@@ -64,7 +68,7 @@ private:
     }
 
     std::intptr_t rowText(int row) {
-        const Delegate* d = delegate(20917);
+        const Delegate* d = delegate(kz::Slot::DispatchSelectionSecond);
         return d ? reinterpret_cast<DispatchFn>(d->dispatch)(d->object, row, 0) : callRowText(window_.object(), row);
     }
 
@@ -90,8 +94,8 @@ private:
         const std::uint16_t id = button.record.id;
         if (id == kConfirmButton) return confirm();
         if (id == kCancelButton) return close(kCancelButton);
-        if (id == key::Ins || id == key::CtrlIns) call(kKeyHandler, 20936, id);
-        else call(kCommandHandler, 20927, id);
+        if (id == key::Ins || id == key::CtrlIns) call(kKeyHandler, kz::Slot::DispatchSelectionFirst, id);
+        else call(kCommandHandler, kz::Slot::DispatchOptions, id);
         return std::nullopt;
     }
 
@@ -115,7 +119,7 @@ private:
         if (pressed.code == key::Tab) return moveFocus(1), std::nullopt;
         if (pressed.code == key::ShiftTab) return moveFocus(-1), std::nullopt;
         if (pressed.code == key::Ins || pressed.code == key::CtrlIns) {
-            call(kKeyHandler, 20936, pressed.code);
+            call(kKeyHandler, kz::Slot::DispatchSelectionFirst, pressed.code);
             return std::nullopt;
         }
 
@@ -193,7 +197,7 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
                         const std::vector<void*>& delegateValues) {
     HostContext& host = context();
     if (!host.options.saveTemplate.empty() && prepared.blockSize)
-        std::ofstream(host.options.saveTemplate, std::ios::binary)
+        std::ofstream(utf8Path(host.options.saveTemplate), std::ios::binary)
             .write(static_cast<const char*>(block), static_cast<std::streamsize>(prepared.blockSize));
     if (!prepared.dialog) {
         host.log.write({{"event", "error"}, {"message", prepared.error}});

@@ -1,0 +1,33 @@
+// A delegate in its maker's storage: made by 20972 from the export object
+// and one of the host's dispatch functions, destroyed by 20973 however the
+// dialog run around it ends. Declare them in the order the host makes them;
+// they go in reverse.
+#pragma once
+
+#include <cstring>
+
+#include "plugin/frame/host_signatures.hpp"
+
+namespace kz {
+
+class Delegat {
+public:
+    Delegat(void* obiekt, Slot dyspozytor) {
+        host<Slot::DelegateMake>()(pamiec_, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
+    }
+    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_); }
+    Delegat(const Delegat&) = delete;
+    Delegat& operator=(const Delegat&) = delete;
+
+    // What the dialog runner takes: the delegate's second table entry.
+    void* wartosc() {
+        void* const* tablica;
+        std::memcpy(&tablica, pamiec_, sizeof tablica);
+        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_);
+    }
+
+private:
+    alignas(4) unsigned char pamiec_[kDelegateSize];
+};
+
+}  // namespace kz

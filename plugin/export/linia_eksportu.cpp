@@ -1,0 +1,111 @@
+// One export line: 18 colon-separated fields for one line record of a
+// chosen document, printed to the export file being written. Texts go out
+// byte for byte as the host stores them, each bounded by its field's room.
+#include <charconv>
+#include <cstdio>
+
+#include "plugin/export/plik_eksportu.hpp"
+#include "plugin/export/scalanie_spacji.hpp"
+#include "plugin/export/zrob_liste_dokumentow.hpp"
+#include "plugin/frame/host_signatures.hpp"
+#include "plugin/resources/texts.hpp"
+
+namespace kz {
+namespace {
+
+constexpr std::int16_t kRodzajStawkiZW = 5;
+constexpr std::int16_t kRodzajStawkiOP = 8;
+constexpr std::int16_t kRodzajStawkiNP = 9;
+
+constexpr std::uint8_t kWartosciJakZapisane = 0x01;  // bit 0 of the value mode flags
+constexpr int kNaBrutto = 1;                         // the only rate conversion 52289 is asked for
+constexpr int kDoSetnych = 100;                      // 52179 rounds ten-thousandths to whole hundredths
+constexpr double kJednostekKwoty = 10000;
+constexpr double kJednostekIlosci = 1000;
+// An additional value strictly inside this bound leaves its field empty.
+constexpr double kProgWartosciDodatkowej = 0.00001;
+
+// The largest double in fixed notation: 309 digits, sign, point, two
+// decimals.
+constexpr std::size_t kMiejsceNaKwote = 320;
+// Three signed 16-bit numbers at their widest.
+constexpr std::size_t kMiejsceNaDate = 24;
+
+// "%0.2f" as the C locale prints it: a full stop whatever locale the host's
+// terminal front end set for its drawing.
+void formatujKwote(char (&cel)[kMiejsceNaKwote], double kwota) {
+    const auto wynik = std::to_chars(cel, cel + sizeof cel - 1, kwota, std::chars_format::fixed, 2);
+    if (wynik.ec != std::errc{}) {
+        cel[0] = '\0';
+        return;
+    }
+    *wynik.ptr = '\0';
+}
+
+const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
+    switch (rodzaj) {
+        case kRodzajStawkiZW: return texts::kStawkaZW.c_str();
+        case kRodzajStawkiOP: return texts::kStawkaOP.c_str();
+        case kRodzajStawkiNP: return texts::kStawkaNP.c_str();
+    }
+    host<Slot::RateCodeText>()(tekstHosta, rodzaj);
+    tekstHosta[sizeof tekstHosta - 1] = '\0';
+    return tekstHosta;
+}
+
+}  // namespace
+
+void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja) {
+    std::int16_t rok = 0, miesiac = 0, dzien = 0;
+    host<Slot::DateSplit>()(adresPola(naglowek, tzak::kDataWystawienia), &rok, &miesiac, &dzien, nullptr);
+    char data[kMiejsceNaDate];
+    std::snprintf(data, sizeof data, texts::kFormatDaty.c_str(), rok, miesiac, dzien);
+
+    const auto rodzajStawki = czytajPole<std::int16_t>(pozycja, tzak_dok::kRodzajStawki);
+    char tekstStawki[kRateTextSize];
+    const char* stawka = kodStawki(rodzajStawki, tekstStawki);
+
+    double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
+    if (!(czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & kWartosciJakZapisane))
+        wartosc = host<Slot::LineRateConversion>()(kNaBrutto, rodzajStawki, wartosc);
+    wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
+
+    char opis[tzak_dok::kOpisPozycji.room];
+    kopiujTekst(opis, pozycja, tzak_dok::kOpisPozycji);
+    scalSpacje(opis);
+
+    // Collapsed on the option itself, bounded by its slot.
+    opcje_.kodPlacowki[sizeof opcje_.kodPlacowki - 1] = '\0';
+    scalSpacje(opcje_.kodPlacowki);
+
+    // The identifier field of the options is working storage here: the
+    // options were saved before the writing step.
+    static_assert(sizeof opcje_.poleIdentyfikatora == tzak::kIdentyfikatorKontrahenta.room);
+    host<Slot::BoundedCopy>()(opcje_.poleIdentyfikatora, adresPola(naglowek, tzak::kIdentyfikatorKontrahenta.offset),
+                              static_cast<int>(sizeof opcje_.poleIdentyfikatora - 1));
+
+    const double dodatkowa = czytajPole<double>(pozycja, tzak_dok::kWartoscDodatkowa);
+    char wartoscDodatkowa[kMiejsceNaKwote] = "";
+    if (!(dodatkowa > -kProgWartosciDodatkowej && dodatkowa < kProgWartosciDodatkowej))
+        formatujKwote(wartoscDodatkowa, dodatkowa / kJednostekKwoty);
+
+    const auto ilosc = czytajPole<std::int32_t>(pozycja, tzak_dok::kIlosc);
+
+    char kod[tzak_dok::kKodPozycji.room];
+    char tekstDodatkowy[tzak_dok::kTekstDodatkowy.room];
+    char jednostka[tzak_dok::kJednostka.room];
+    char numer[tzak::kNumerDokumentu.room];
+    kopiujTekst(kod, pozycja, tzak_dok::kKodPozycji);
+    kopiujTekst(tekstDodatkowy, pozycja, tzak_dok::kTekstDodatkowy);
+    kopiujTekst(jednostka, pozycja, tzak_dok::kJednostka);
+    kopiujTekst(numer, naglowek, tzak::kNumerDokumentu);
+
+    host<Slot::StreamPrintf>()(
+        strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, data, kod,
+        tekstDodatkowy, opis, rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
+        wartosc / kJednostekKwoty, wartoscDodatkowa, jednostka, ilosc / kJednostekIlosci, stawka, numer,
+        ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
+        typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str(), opcje_.kodPlacowki);
+}
+
+}  // namespace kz

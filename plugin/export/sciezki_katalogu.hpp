@@ -1,0 +1,33 @@
+// Paths the plug-in builds itself inside the output folder: the folder, the
+// platform's separator, a name. Every buffer holds the longest folder the
+// options keep, the separator, the longest name a directory search yields
+// and the NUL, and a path that would not fit is never used.
+#pragma once
+
+#include <cstddef>
+
+#include "plugin/export/opcje_eksportu.hpp"
+#include "plugin/frame/host_signatures.hpp"
+
+namespace kz {
+
+// `\` in the Win32 flavour, `/` in the Linux one; each flavour's file
+// (separator_sciezki_<flavour>.cpp) defines it, and nothing else differs.
+extern const char kSeparatorSciezki;
+
+inline constexpr std::size_t kDlugoscKatalogu = sizeof(OpcjeEksportu::katalogWyjsciowy) - 1;
+static_assert(kDlugoscKatalogu == 259);
+inline constexpr std::size_t kMiejsceNaSciezke = kDlugoscKatalogu + 1 + kDirSearchNameRoom;
+
+// `katalog`, the separator and `nazwa` into `cel`; false, with `cel`
+// empty, when that would not fit.
+bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char* nazwa);
+
+// The folder option names no folder: it is empty or holds blanks only.
+bool brakKatalogu(const char* katalog);
+
+// A name that can only stand for an entry directly in the folder: not
+// empty, not "." or "..", and no separator of either kind in it.
+bool nazwaWewnatrzKatalogu(const char* nazwa);
+
+}  // namespace kz

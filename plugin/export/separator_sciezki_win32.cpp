@@ -1,0 +1,7 @@
+#include "plugin/export/sciezki_katalogu.hpp"
+
+namespace kz {
+
+const char kSeparatorSciezki = '\\';
+
+}  // namespace kz

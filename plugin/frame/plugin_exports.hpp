@@ -1,0 +1,36 @@
+// The plug-in's exports by role, as the host calls them; the ordinals come
+// from plugin_exports.inc.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kz {
+
+enum class PluginExport : std::uint16_t {
+#define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) role = ordinal,
+#include "plugin/frame/plugin_exports.inc"
+#undef PLUGIN_EXPORT
+};
+
+constexpr std::uint16_t ordinalOf(PluginExport role) { return static_cast<std::uint16_t>(role); }
+
+inline constexpr std::uint16_t kPluginExportOrdinals[] = {
+#define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) ordinal,
+#include "plugin/frame/plugin_exports.inc"
+#undef PLUGIN_EXPORT
+};
+
+constexpr bool pluginExportsInOrder() {
+    for (std::size_t i = 1; i < sizeof kPluginExportOrdinals / sizeof kPluginExportOrdinals[0]; ++i)
+        if (kPluginExportOrdinals[i] <= kPluginExportOrdinals[i - 1]) return false;
+    return true;
+}
+static_assert(pluginExportsInOrder(), "plugin_exports.inc must list ordinals in rising order");
+
+// The span of ordinals an export directory covers.
+inline constexpr std::uint32_t kExportBase = kPluginExportOrdinals[0];
+inline constexpr std::uint32_t kExportCount =
+    kPluginExportOrdinals[sizeof kPluginExportOrdinals / sizeof kPluginExportOrdinals[0] - 1] - kExportBase + 1;
+
+}  // namespace kz

@@ -1,0 +1,123 @@
+// The export line against hand-packed records and fakes in the slots, for
+// what a data file cannot hold: stored values between the whole
+// ten-thousandths the host's data keeps, and a contractor identifier that
+// fills its field to the last byte. The rest runs through the real host in
+// tests/scenarios/writer_scenarios_test.cpp.
+#include <gtest/gtest.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "plugin/export/plik_eksportu.hpp"
+#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/export/zrob_liste_dokumentow.hpp"
+#include "plugin/frame/host_signatures.hpp"
+
+namespace {
+
+using kz::Slot;
+
+std::string g_printed;
+int g_stream;  // its address is the stream the object holds
+
+void* KZ_THISCALL construct(void* self) { return self; }
+void KZ_THISCALL destroy(void*) {}
+
+void KZ_CDECL dateSplit(const void*, std::int16_t* year, std::int16_t* month, std::int16_t* day, void*) {
+    *year = 2026, *month = 3, *day = 5;
+}
+void KZ_CDECL rateText(char* buffer, int rateKind) { std::snprintf(buffer, kz::kRateTextSize, "k%d", rateKind); }
+double KZ_CDECL convert(int, int, double amount) { return amount; }
+double KZ_CDECL roundAmount(double amount, int) { return amount; }
+char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit) {
+    const std::size_t length = strnlen(source, static_cast<std::size_t>(limit));
+    std::memcpy(destination, source, length);
+    destination[length] = '\0';
+    return destination;
+}
+int KZ_CDECL print(void* stream, const char* format, ...) {
+    EXPECT_EQ(stream, &g_stream);
+    char text[4096];
+    va_list arguments;
+    va_start(arguments, format);
+    const int length = std::vsnprintf(text, sizeof text, format, arguments);
+    va_end(arguments);
+    g_printed += text;
+    return length;
+}
+
+template <typename F>
+void put(Slot slot, F* function) {
+    kz_hostSlots[static_cast<unsigned>(slot)] = reinterpret_cast<void*>(function);
+}
+
+// The fields of the one line printed, split at the colons (no text here
+// holds one).
+std::vector<std::string> fields(const std::string& line) {
+    std::vector<std::string> out(1);
+    for (const char c : line) {
+        if (c == ':') out.emplace_back();
+        else out.back() += c;
+    }
+    return out;
+}
+
+class ExportLine : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g_printed.clear();
+        put(Slot::DialogBaseConstruct, &construct);
+        put(Slot::DialogBaseDestroy, &destroy);
+        put(Slot::DateSplit, &dateSplit);
+        put(Slot::RateCodeText, &rateText);
+        put(Slot::LineRateConversion, &convert);
+        put(Slot::AmountRound, &roundAmount);
+        put(Slot::BoundedCopy, &boundedCopy);
+        put(Slot::StreamPrintf, &print);
+        header_.assign(kz::kRozmiarTzak, 0);
+        line_.assign(kz::kRozmiarTzakDok, 0);
+        header_[kz::tzak::kFlagiWartosci] = 1;
+    }
+
+    std::vector<std::string> printLine() {
+        kz::CZrobListeDokumentow eksport;
+        eksport.plikWyjsciowy_ = kz::uchwytPliku(&g_stream);
+        eksport.wpiszLinieEksportu(kz::kTypZakup, header_.data(), line_.data());
+        eksport.plikWyjsciowy_ = 0;
+        return fields(g_printed);
+    }
+
+    std::vector<unsigned char> header_;
+    std::vector<unsigned char> line_;
+};
+
+TEST_F(ExportLine, AnAdditionalValueIsEmptyOnlyStrictlyInsideATenThousandthOfAUnit) {
+    const struct {
+        double stored;
+        const char* field;
+    } cases[] = {
+        {0.0, ""},           {-0.0, ""},         {0.000009, ""},     {-0.000009, ""},
+        {0.00001, "0.00"},   {-0.00001, "-0.00"}, {0.0001, "0.00"},   {49.99, "0.00"},
+        {50.0, "0.01"},      {-50.0, "-0.01"},    {11600.0, "1.16"},  {1e15, "100000000000.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("stored " + std::to_string(c.stored));
+        std::memcpy(line_.data() + kz::tzak_dok::kWartoscDodatkowa, &c.stored, sizeof c.stored);
+        g_printed.clear();
+        const auto f = printLine();
+        ASSERT_EQ(f.size(), 18u) << g_printed;
+        EXPECT_EQ(f[7], c.field);
+    }
+}
+
+TEST_F(ExportLine, TheContractorIdentifierIsCutAtThirteenCharactersEvenWithoutItsNul) {
+    std::memcpy(header_.data() + kz::tzak::kIdentyfikatorKontrahenta.offset, "1234567890ABCD", 14);
+    const auto f = printLine();
+    ASSERT_EQ(f.size(), 18u) << g_printed;
+    EXPECT_EQ(f[0], "1234567890ABC");
+}
+
+}  // namespace

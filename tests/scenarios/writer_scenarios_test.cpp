@@ -1,0 +1,494 @@
+// The writing step end to end: the real plug-in confirms its options, scans,
+// lets the key script mark documents and then writes the DOWODY files
+// through the real host into a folder of the test's own, which the test
+// fills beforehand and reads back byte for byte afterwards.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "field_rules.hpp"
+#include "host/core/utf8_path.hpp"
+#include "tests/support/host_run.hpp"
+#include "tests/support/test_text.hpp"
+
+namespace kz::test {
+namespace {
+
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+// A document with one line whose code is the document's number, so every
+// file tells which document it holds.
+struct Doc {
+    int type = 713;
+    long long id = 1;
+    long long id2 = 1;
+    std::string number;
+    std::string date = "2026-03-15";
+};
+
+Doc zakup(long long id, std::string number, std::string date = "2026-03-15") {
+    return Doc{713, id, 1, std::move(number), std::move(date)};
+}
+
+Doc pz(long long id, std::string number, std::string date = "2026-03-15") {
+    return Doc{703, id, 1, std::move(number), std::move(date)};
+}
+
+std::string dataFile(const std::vector<Doc>& docs) {
+    json documents = json::array();
+    for (const Doc& d : docs) {
+        const json line = {{"description", "Towar"}, {"code", d.number}, {"quantity", 1}, {"unit", "szt"},
+                           {"value", 10}, {"rate", 3}};
+        documents.push_back({{"type", d.type}, {"id", d.id}, {"id2", d.id2}, {"number", d.number},
+                             {"date", d.date}, {"contractor", {{"name", "Hurtownia"}, {"nip", "111"}}},
+                             {"values_as_stored", true}, {"lines", json::array({line})}});
+    }
+    return json{{"documents", documents}}.dump();
+}
+
+// What the line of such a document looks like.
+std::string lineOf(const Doc& d) {
+    const std::string date = d.date.substr(0, 4) + d.date.substr(5, 2) + d.date.substr(8, 2);
+    return "111:" + date + ":" + d.number + "::Towar:T:10.00::szt:1.000:0:" + d.number + ":+:" +
+           (d.type == 713 ? "V" : "D") + ":P01:2::\r\n";
+}
+
+struct Options {
+    std::string from = "20260301";
+    std::string to = "20260331";
+    std::string branch = "P01";
+    // Below the build folder, beside the run's own folder; "<out>" stands
+    // for the folder the test prepares.
+    std::string folder = "<out>";
+};
+
+struct Writing {
+    HostRun host;
+    std::string out;  // the output folder, as the plug-in was given it
+};
+
+std::string outFolder(const std::string& name) { return "scenario/" + name + ".out"; }
+
+// A fresh output folder holding `before` (name → bytes; a name ending in
+// '/' is a folder).
+void prepareFolder(const std::string& out, const std::vector<std::pair<std::string, std::string>>& before) {
+    fs::remove_all(hadrek::utf8Path(out));
+    fs::create_directories(hadrek::utf8Path(out));
+    for (const auto& [name, bytes] : before) {
+        if (name.back() == '/') fs::create_directories(hadrek::utf8Path(out + "/" + name));
+        else std::ofstream(hadrek::utf8Path(out + "/" + name), std::ios::binary) << bytes;
+    }
+}
+
+Writing write(const std::string& data, const std::string& keys, const Options& o = {},
+              const std::vector<std::pair<std::string, std::string>>& before = {}, const std::string& suffix = "",
+              std::vector<std::string> arguments = {}) {
+    const std::string name = testName() + suffix;
+    const std::string out = outFolder(name);
+    prepareFolder(out, before);
+    const std::string folder = o.folder == "<out>" ? out : o.folder;
+    HostRunOptions options;
+    options.files = {{"KalvetZakupy.ini", "[KalvetZakupy]\r\nPytaj=1\r\nOpcje=\"" + o.from + "\",\"" + o.to +
+                                              "\",\"\",\"\",\"\",\"\",\"" + o.branch + "\",\"" + folder + "\"\r\n"}};
+    if (!data.empty()) {
+        options.files.emplace_back("data.json", data);
+        arguments.insert(arguments.begin(), {"--data", "scenario/" + name + "/data.json"});
+    }
+    options.arguments = arguments;
+    options.keys = keys;
+    return {runHost(name, options), out};
+}
+
+// The entries of a folder, sorted; folders end with '/'.
+std::vector<std::string> entries(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(hadrek::utf8Path(folder), error))
+        names.push_back(entry.path().filename().string() + (entry.is_directory() ? "/" : ""));
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string exported(const Writing& w, const std::string& file) { return readFile(w.out + "/" + file); }
+
+std::vector<std::string> messages(const HostRun& r) {
+    std::vector<std::string> out;
+    for (const auto& e : r.all("message")) out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
+    return out;
+}
+
+std::string counted(int invoices, int receipts) {
+    return "Uwaga: Wyeksportowano " + std::to_string(invoices) + " faktur zakupu\nUwaga: Wyeksportowano " +
+           std::to_string(receipts) + " dokumentów PZ";
+}
+
+std::string folderMessage(const std::string& folder) {
+    return "Uwaga: Pliki dostępne są w katalogu:\n\n\x02" + folder + "\x01";
+}
+
+std::string fileName(char letter, int number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "DOWODY.%c%02d.TXT", letter, number);
+    return name;
+}
+
+// Every stream opened was closed, every list block made was freed.
+void expectNothingLeftOpen(const HostRun& r) {
+    std::size_t opened = 0, closed = 0;
+    for (const auto& e : r.all("file")) {
+        if (e["action"] == "open" && e["result"] == "ok") ++opened;
+        if (e["action"] == "close") ++closed;
+    }
+    std::set<int> made, freed;
+    for (const auto& e : r.all("memory")) {
+        if (e["action"] == "resize" && e["result"] == "ok") made.insert(e["block"].get<int>());
+        if (e["action"] == "free") freed.insert(e["block"].get<int>());
+    }
+    EXPECT_EQ(opened, closed) << "streams left open";
+    EXPECT_EQ(made, freed) << "blocks left";
+}
+
+const char* const kAll = "F12 Ctrl-Ins F12";
+
+bool isSelectionClose(const json& e) {
+    return e.value("event", "") == "dialog" && e["action"] == "close" && e["id"] == 20081;
+}
+
+// Whether the selection dialog had closed when the (first) fault came.
+bool faultAfterSelection(const HostRun& r) {
+    bool selected = false;
+    for (const auto& e : r.events) {
+        selected = selected || isSelectionClose(e);
+        if (e.value("event", "") == "fault") return selected;
+    }
+    return false;
+}
+
+int tablesOpenedAfterSelection(const HostRun& r) {
+    bool selected = false;
+    int opened = 0;
+    for (const auto& e : r.events) {
+        selected = selected || isSelectionClose(e);
+        opened += selected && e.value("event", "") == "table" && e["action"] == "open";
+    }
+    return opened;
+}
+
+TEST(Writer, TheWorkedExampleLineComesOutByteForByte) {
+    // The built-in sample: the invoice FZ 17/03/25 and a receipt of the same
+    // id are the only documents of that day.
+    const Writing w = write("", kAll, {"20250305", "20250305", "P01"});
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_EQ(entries(w.out), (std::vector<std::string>{"DOWODY.P00.TXT", "DOWODY.Z00.TXT"}));
+    EXPECT_EQ(exported(w, "DOWODY.Z00.TXT"),
+              "111-222-33-44:20250305:MLK01::Mleko 2%:T:123.45::szt:12.000:ZW:FZ 17/03/25:+:V:P01:2::\r\n"
+              "111-222-33-44:20250305:SMT18::\x98mietana 18% 400 g:T:29.94::szt:6.000:5:FZ 17/03/25:+:V:P01:2::\r\n"
+              "111-222-33-44:20250305:MSL20::Mas\x92o ekstra 200 g:T:74.90::szt:10.000:5:FZ 17/03/25:+:V:P01:2::\r\n");
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 1) + "\n" + folderMessage(w.out) + "\n");
+    expectNothingLeftOpen(w.host);
+}
+
+// examples/field-rules.json: one document per group of rules, all chosen.
+// Its rate table names kinds 5, 8 and 9 otherwise than the plug-in does.
+TEST(Writer, EveryFieldFollowsItsRule) {
+    const std::string branch = " P 01 ";  // the option "  P  01 ", collapsed
+    const std::string tail = ":V:" + branch + ":2::\r\n";
+    const struct {
+        const char* file;
+        const char* what;
+        std::string content;
+    } cases[] = {
+        {"DOWODY.Z00.TXT", "rate kinds 5, 8, 9 are the plug-in's own; others the host's text",
+         "111-222-33-44:20260305:R5::zw:T:10.00::szt:1.000:ZW:FZ 1/rates:+" + tail +
+             "111-222-33-44:20260305:R8::op:O:10.00::szt:1.000:OP:FZ 1/rates:+" + tail +
+             "111-222-33-44:20260305:R9::np:T:10.00::szt:1.000:NP:FZ 1/rates:+" + tail +
+             "111-222-33-44:20260305:R12::host:T:10.00::szt:1.000:A:12:FZ 1/rates:+" + tail +
+             "111-222-33-44:20260305:R0::host:T:10.00::szt:1.000:23:FZ 1/rates:+" + tail},
+        {"DOWODY.Z01.TXT", "values not as stored go through the rate conversion, then the rounding",
+         "222-333-44-55:20260305:C0::23%:T:123.00::szt:1.000:23:FZ 2/converted:+" + tail +
+             "222-333-44-55:20260305:C1::8%:T:10.85::szt:1.000:8:FZ 2/converted:+" + tail +
+             "222-333-44-55:20260305:C5::zw:T:50.00::szt:1.000:ZW:FZ 2/converted:+" + tail +
+             "222-333-44-55:20260305:C12::12%:T:0.06::szt:1.000:A:12:FZ 2/converted:+" + tail +
+             "222-333-44-55:20260305:C2::5% minus:T:-18.38::szt:1.000:5:FZ 2/converted:+" + tail},
+        {"DOWODY.Z02.TXT", "values as stored are only rounded",
+         "333-444-55-66:20260305:S1::half up:T:12.35::szt:1.000:23:FZ 3/stored:+" + tail +
+             "333-444-55-66:20260305:S2::largest:T:899999999999.99::szt:1.000:23:FZ 3/stored:+" + tail +
+             "333-444-55-66:20260305:S3::minus:T:-17.50::szt:1.000:23:FZ 3/stored:+" + tail +
+             "333-444-55-66:20260305:S4::zero:T:0.00::szt:1.000:23:FZ 3/stored:+" + tail},
+        {"DOWODY.Z03.TXT", "quantities with their sign, additional values empty only at 0",
+         "444-555-66-77:20260305:Q1::a:T:1.00::kg:0.000:0:FZ 4/extra:-" + tail +
+             "444-555-66-77:20260305:Q2::b:T:1.00:0.00:kg:-1.500:0:FZ 4/extra:-" + tail +
+             "444-555-66-77:20260305:Q3::c:T:1.00:-0.00:kg:0.001:0:FZ 4/extra:+" + tail +
+             "444-555-66-77:20260305:Q4::d:T:1.00:1.16:kg:2147483.647:0:FZ 4/extra:+" + tail +
+             "444-555-66-77:20260305:Q5::e:T:1.00:-3.25:kg:-2147483.647:0:FZ 4/extra:-" + tail +
+             "444-555-66-77:20260305:Q6::f:T:1.00:0.01:kg:-0.001:0:FZ 4/extra:-" + tail},
+        {"DOWODY.Z04.TXT", "the description's blanks collapse, nothing else does; colons stay",
+         "PL:1234567890:20260305:T1:: Mleko 2% :T:1.00::szt:1.000:0:F:5 2/3:+" + tail +
+             "PL:1234567890:20260305:T2::a\t\tb c:T:1.00::szt:1.000:0:F:5 2/3:+" + tail +
+             "PL:1234567890:20260305:A:B:x:y:z:opis: pe\x92ny:T:1.00::m:2:1.000:0:F:5 2/3:+" + tail +
+             "PL:1234567890:20260305:\x98\x95:  dwie  spacje  :\x9C\xA2" "d\xA6 \xA1\xA2\x92\x8D:T:1.00::szt:1.000:0:"
+             "F:5 2/3:+" + tail},
+        {"DOWODY.Z05.TXT", "a year below 1000 in four digits",
+         "666:09990102:Y1::rok 999:T:1.00::szt:1.000:0:FZ 6/0999:+" + tail},
+        {"DOWODY.Z06.TXT", "a document without lines gives an empty file", ""},
+        {"DOWODY.Z07.TXT", "empty texts give empty fields", ":20260305::::T:1.00:::1.000:0::+" + tail},
+        {"DOWODY.Z08.TXT", "the year 5", "666:00051231:Y2::rok 5:T:1.00::szt:1.000:0:FZ 9/0005:+" + tail},
+        {"DOWODY.P00.TXT", "a goods receipt, its own lines only, though an invoice has its id",
+         "111-222-33-44:20260305:P1::przyj\x91" "cie:T:21.60::szt:3.000:8:PZ 1/receipt:+:D:" + branch + ":2::\r\n" +
+             "111-222-33-44:20260305:P2::np:T:20.00:0.50:szt:-3.000:NP:PZ 1/receipt:-:D:" + branch + ":2::\r\n"},
+    };
+    // The period's start stays empty, which keeps the years below 1000 the
+    // dialog would not take.
+    const Writing w = write(std::string(kFieldRulesJson), kAll, {"", "20261231", "  P  01 "});
+    ASSERT_EQ(w.host.exitCode, 0);
+    std::vector<std::string> expectedFiles;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + ": " + c.what);
+        EXPECT_EQ(exported(w, c.file), c.content);
+        expectedFiles.push_back(c.file);
+    }
+    std::sort(expectedFiles.begin(), expectedFiles.end());
+    EXPECT_EQ(entries(w.out), expectedFiles);
+    EXPECT_EQ(joined(messages(w.host)), counted(9, 1) + "\n" + folderMessage(w.out) + "\n");
+    expectNothingLeftOpen(w.host);
+}
+
+TEST(Writer, AnEmptyBranchCodeLeavesItsFieldEmpty) {
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
+    const Writing w = write(dataFile(docs), kAll, {"20260301", "20260331", ""});
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_EQ(exported(w, "DOWODY.Z00.TXT"), "111:20260315:FZ 1::Towar:T:10.00::szt:1.000:0:FZ 1:+:V::2::\r\n");
+    EXPECT_EQ(exported(w, "DOWODY.P00.TXT"), "111:20260315:PZ 1::Towar:T:10.00::szt:1.000:0:PZ 1:+:D::2::\r\n");
+}
+
+// The document numbers (field 12) a file's lines carry, each once.
+std::string headersIn(const std::string& content) {
+    std::string headers;
+    std::size_t from = 0;
+    for (std::size_t end = content.find('\n'); end != std::string::npos; from = end + 1, end = content.find('\n', from)) {
+        std::size_t field = from;
+        for (int i = 0; i < 11; ++i) field = content.find(':', field) + 1;
+        const std::string number = content.substr(field, content.find(':', field) - field);
+        if (headers.find("[" + number + "]") == std::string::npos) headers += "[" + number + "]";
+    }
+    return headers;
+}
+
+// Files are numbered per type in the order of the host's range (by id, then
+// second id), not in the list's order (newest first); only marked documents
+// are written, told apart by type and both ids. Lines are found by the
+// document id alone, so FZ 4 and FZ 4b share theirs.
+TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
+    const std::vector<Doc> docs = {
+        zakup(1, "FZ 1", "2026-03-01"), zakup(2, "FZ 2", "2026-03-02"), zakup(3, "FZ 3", "2026-03-03"),
+        zakup(4, "FZ 4", "2026-03-04"), Doc{713, 4, 2, "FZ 4b", "2026-03-05"}, pz(1, "PZ 1", "2026-03-01"),
+        pz(2, "PZ 2", "2026-03-02"),
+    };
+    // The list: FZ 4b, FZ 4, FZ 3, FZ 2, FZ 1, PZ 2, PZ 1.
+    const struct {
+        const char* keys;
+        std::vector<std::string> written;  // file: the document in it
+    } cases[] = {
+        {"Ins", {"Z00 [FZ 4b]"}},
+        {"Down Ins", {"Z00 [FZ 4]"}},
+        {"Ins Down Ins Ins", {"Z00 [FZ 2]", "Z01 [FZ 3]", "Z02 [FZ 4b]"}},
+        {"Down Down Down Down Ins", {"Z00 [FZ 1]"}},
+        {"End Ins", {"P00 [PZ 1]"}},
+        {"Down Down Ins Down Down Ins", {"Z00 [FZ 3]", "P00 [PZ 2]"}},
+        {"Ctrl-Ins", {"Z00 [FZ 1]", "Z01 [FZ 2]", "Z02 [FZ 3]", "Z03 [FZ 4]", "Z04 [FZ 4b]", "P00 [PZ 1]", "P01 [PZ 2]"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.keys);
+        const Writing w = write(dataFile(docs), std::string("F12 ") + c.keys + " F12", {}, {}, std::to_string(n++));
+        ASSERT_EQ(w.host.exitCode, 0);
+        std::vector<std::string> written;
+        int invoices = 0, receipts = 0;
+        for (const std::string& file : entries(w.out)) {
+            written.push_back(file.substr(7, 3) + " " + headersIn(exported(w, file)));
+            (file[7] == 'Z' ? invoices : receipts)++;
+        }
+        std::sort(written.begin(), written.end(), [](const std::string& a, const std::string& b) {
+            return a[0] != b[0] ? a[0] > b[0] : a < b;
+        });
+        EXPECT_EQ(written, c.written);
+        EXPECT_EQ(joined(messages(w.host)), counted(invoices, receipts) + "\n" + folderMessage(w.out) + "\n");
+        expectNothingLeftOpen(w.host);
+    }
+}
+
+TEST(Writer, ClearsEveryFileOfTheFolderAndKeepsItsSubfolders) {
+    const std::vector<std::pair<std::string, std::string>> before = {
+        {"notatki.txt", "moje"}, {"DOWODY.Z07.TXT", "stary"}, {"bez rozszerzenia", "x"}, {".ukryty", "x"},
+        {"podkatalog/", ""}, {"podkatalog/DOWODY.Z00.TXT", "zostaje"}, {"pusty/", ""},
+    };
+    const std::vector<Doc> docs = {zakup(1, "FZ 1")};
+    const struct {
+        const char* what;
+        const char* keys;
+        std::vector<std::string> after;
+        std::size_t messages;
+    } cases[] = {
+        {"one document written", kAll, {"DOWODY.Z00.TXT", "podkatalog/", "pusty/"}, 3},
+        {"nothing marked", "F12 F12", {"podkatalog/", "pusty/"}, 0},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string suffix = std::to_string(n++);
+        // A file beside the folder: nothing outside the folder goes.
+        const std::string beside = "scenario/" + testName() + suffix + ".beside";
+        std::ofstream(hadrek::utf8Path(beside), std::ios::binary) << "obok";
+        const Writing w = write(dataFile(docs), c.keys, {}, before, suffix);
+        ASSERT_EQ(w.host.exitCode, 0);
+        EXPECT_EQ(entries(w.out), c.after);
+        EXPECT_EQ(entries(w.out + "/podkatalog"), std::vector<std::string>{"DOWODY.Z00.TXT"});
+        EXPECT_EQ(readFile(w.out + "/podkatalog/DOWODY.Z00.TXT"), "zostaje");
+        EXPECT_EQ(readFile(beside), "obok");
+        EXPECT_EQ(messages(w.host).size(), c.messages);
+    }
+}
+
+TEST(Writer, AnEmptyFolderOptionClearsAndWritesNothing) {
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
+    const char* const folders[] = {"", "   "};
+    int n = 0;
+    for (const char* folder : folders) {
+        SCOPED_TRACE(std::string("folder \"") + folder + "\"");
+        Options o;
+        o.folder = folder;
+        const Writing w = write(dataFile(docs), kAll, o, {{"notatki.txt", "moje"}}, std::to_string(n++));
+        ASSERT_EQ(w.host.exitCode, 0);
+        EXPECT_EQ(messages(w.host), std::vector<std::string>{"Błąd: Nie wybrano katalogu na pliki eksportu!\n"
+                                                             "Nie zapisano ani nie usunięto żadnego pliku."});
+        EXPECT_EQ(w.host.count("folder"), 0u) << "no search anywhere";
+        EXPECT_EQ(w.host.count("file"), 0u) << "no file opened anywhere";
+        EXPECT_EQ(w.host.count("fault"), 0u);
+        EXPECT_EQ(tablesOpenedAfterSelection(w.host), 0);
+        EXPECT_EQ(entries(w.host.folder), (std::vector<std::string>{"KalvetZakupy.ini", "data.json", "keys.txt", "log.jsonl"}));
+    }
+}
+
+// Range order is by id; the list shows the newest first.
+TEST(Writer, AtMostAHundredFilesPerTypeTheFirstInRangeOrder) {
+    std::vector<Doc> docs;
+    for (int i = 1; i <= 101; ++i) {
+        char number[16], date[16];
+        std::snprintf(number, sizeof number, "FZ %03d", i);
+        std::snprintf(date, sizeof date, "2026-03-%02d", 1 + i % 28);
+        docs.push_back(zakup(i, number, date));
+    }
+    docs.push_back(pz(7, "PZ 7"));
+    const Writing w = write(dataFile(docs), kAll);
+    ASSERT_EQ(w.host.exitCode, 0);
+    std::vector<std::string> files;
+    for (int i = 0; i < 100; ++i) {
+        files.push_back(fileName('Z', i));
+        EXPECT_EQ(exported(w, fileName('Z', i)), lineOf(docs[static_cast<std::size_t>(i)])) << fileName('Z', i);
+    }
+    files.push_back("DOWODY.P00.TXT");
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(entries(w.out), files);
+    EXPECT_EQ(exported(w, "DOWODY.P00.TXT"), lineOf(docs.back()));
+    EXPECT_EQ(joined(messages(w.host)), counted(100, 1) + "\n" + folderMessage(w.out) + "\n");
+    // The writer's header range: left after the hundredth file.
+    const auto ranges = w.host.all("table");
+    std::vector<long long> invoiceRanges;
+    for (const auto& e : ranges)
+        if (e["action"] == "range-end" && e["keyKind"] == 713) invoiceRanges.push_back(e["records"]);
+    EXPECT_EQ(invoiceRanges, (std::vector<long long>{101, 100})) << "scan, then writer";
+    expectNothingLeftOpen(w.host);
+}
+
+TEST(Writer, NoFolderMessageWhenNothingWasWritten) {
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
+    Options o;
+    o.folder = "scenario/" + testName() + ".missing";
+    fs::remove_all(hadrek::utf8Path(o.folder));
+    const Writing w = write(dataFile(docs), kAll, o);
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_EQ(joined(messages(w.host)), counted(0, 0) + "\n");
+    EXPECT_FALSE(fileExists(o.folder)) << "the writer makes no folder";
+    std::size_t failedOpens = 0;
+    for (const auto& e : w.host.all("file")) failedOpens += e["action"] == "open" && e["result"] == "null";
+    EXPECT_EQ(failedOpens, 2u);
+}
+
+// Raises the fault countdown run by run until a run meets no fault: every
+// open of an export file fails once on the way, and so does everything
+// else that can fail in a run. Each run ends cleanly, and what it wrote is
+// numbered without gaps in range order.
+TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), zakup(3, "FZ 3"), pz(1, "PZ 1"),
+                                   pz(2, "PZ 2")};
+    std::vector<int> failedOpens;
+    bool failedSearch = false, failedShrink = false;
+    int failedTables = 0;
+    for (int n = 1; n < 60; ++n) {
+        SCOPED_TRACE("--fail-at " + std::to_string(n));
+        const Writing w = write(dataFile(docs), kAll, {}, {{"notatki.txt", "moje"}}, std::to_string(n),
+                                {"--fail-at", std::to_string(n)});
+        ASSERT_EQ(w.host.exitCode, 0);
+        expectNothingLeftOpen(w.host);
+        const auto faults = w.host.all("fault");
+        if (faults.empty()) break;
+        const std::string service = faults.at(0)["service"];
+        std::vector<Doc> expected = docs;
+        if (service == "52534") {
+            const auto files = w.host.all("file");
+            int nth = 0;
+            for (const auto& e : files) {
+                if (e["action"] != "open") continue;
+                ++nth;
+                if (e["result"] == "null") break;
+            }
+            failedOpens.push_back(nth);
+            expected.erase(expected.begin() + (nth - 1));
+        }
+        const auto shown = messages(w.host);
+        const bool wrote = std::any_of(shown.begin(), shown.end(),
+                                       [](const std::string& m) { return m.find("Wyeksportowano") != std::string::npos; });
+        std::vector<std::string> files;
+        std::string expectedText, writtenText;
+        int invoices = 0, receipts = 0;
+        if (wrote) {
+            for (const Doc& d : expected) {
+                const std::string file = d.type == 713 ? fileName('Z', invoices++) : fileName('P', receipts++);
+                files.push_back(file);
+                expectedText += file + ": " + lineOf(d);
+                writtenText += file + ": " + exported(w, file);
+            }
+            EXPECT_EQ(writtenText, expectedText);
+            EXPECT_EQ(joined(shown), counted(invoices, receipts) + "\n" + folderMessage(w.out) + "\n");
+        }
+        const bool cleared = service != "40503" && (wrote || faultAfterSelection(w.host));
+        if (!cleared) files.push_back("notatki.txt");
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(entries(w.out), files) << "after a fault in " << service;
+
+        if (service == "40503") failedSearch = true;
+        if (service == "52256" && faultAfterSelection(w.host)) {
+            ++failedTables;
+            EXPECT_EQ(shown, std::vector<std::string>{"Błąd: Błąd operacji dyskowej w wpiszDokumentyDoPliku!"});
+        }
+        if (service == "21286" && faultAfterSelection(w.host)) {
+            failedShrink = true;
+            EXPECT_EQ(shown, std::vector<std::string>{"Błąd: Błąd podczas alokowania pamięci w KalvetZakupy!\n"
+                                                      "Operacja niekompletna!"});
+        }
+    }
+    EXPECT_EQ(failedOpens, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(failedSearch);
+    EXPECT_EQ(failedTables, 2) << "Tzak, then Tzak_dok";
+    EXPECT_TRUE(failedShrink);
+}
+
+}  // namespace
+}  // namespace kz::test
