@@ -20,12 +20,16 @@ void fatal(int exitCode, const std::string& message, nlohmann::json event) {
     std::_Exit(exitCode);
 }
 
-bool injectFault(const char* service) {
+bool injectFault(kz::Slot service) {
     HostContext& host = context();
     const int call = ++host.failableCalls;
     if (!host.options.failAt || *host.options.failAt != call) return false;
-    host.log.write({{"event", "fault"}, {"call", call}, {"service", service}});
+    host.log.write({{"event", "fault"}, {"call", call}, {"service", std::to_string(kz::ordinalOf(service))}});
     return true;
+}
+
+std::string serviceMessage(kz::Slot service, std::string_view what) {
+    return std::to_string(kz::ordinalOf(service)) + " " + std::string(what);
 }
 
 void say(const std::string& utf8) {

@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/core/event_log.hpp"
 #include "host/core/options.hpp"
 #include "host/toolkit/screen/front_end.hpp"
 #include "plugin/frame/calling.hpp"
+#include "plugin/frame/host_table.hpp"
 
 namespace hadrek {
 
@@ -29,7 +31,11 @@ struct HostContext {
 
 // Counts a call of a service that can fail; true when --fail-at says this
 // call is the one to fail (the log then says so).
-bool injectFault(const char* service);
+bool injectFault(kz::Slot service);
+
+// A message about a call of `service`, led by its ordinal as the log's
+// readers know it: "52534 was handed a null path or mode".
+std::string serviceMessage(kz::Slot service, std::string_view what);
 
 HostContext& context();
 

@@ -36,6 +36,13 @@ struct ServiceTable {
     hadrek_serviceTable[static_cast<unsigned>(kz::Slot::role)] = implementation<kz::Slot::role>(&services::function);
         HADREK_SERVICES(HADREK_SERVICE)
 #undef HADREK_SERVICE
+#define OWN_ENTRY(entry, role)
+#define INHERITED_ENTRY(entry, role)                          \
+    hadrek_serviceTable[static_cast<unsigned>(kz::Slot::role)] = \
+        implementation<kz::Slot::role>(&services::dialogBaseEntry<entry>);
+#include "plugin/frame/dialog_base_entries.inc"
+#undef INHERITED_ENTRY
+#undef OWN_ENTRY
     }
 };
 

@@ -8,7 +8,7 @@
 
 namespace hadrek {
 
-inline constexpr std::uint16_t kNotificationOrdinal = 30006;
+using kz::kNotificationOrdinal;
 
 struct ServiceInfo {
     unsigned slot;

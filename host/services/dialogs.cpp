@@ -18,7 +18,7 @@ namespace hadrek::services {
 int KZ_CDECL dialogRun(void* object, const void* block, int id, void* buffer, ...) {
     toolkit::PreparedDialog prepared = toolkit::prepareDialog(block, id);
     // A dialog the host could not put up is left as if cancelled.
-    if (injectFault("24007")) {
+    if (injectFault(kz::Slot::DialogRun)) {
         prepared.dialog = nullptr;
         prepared.error = "the dialog could not be put up (injected fault)";
     }
@@ -56,7 +56,9 @@ std::intptr_t KZ_CDECL dispatchSelectionSecond(void* object, int row, int) { ret
 int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
     toolkit::DialogWindow* dialog = toolkit::runningDialog();
     if (!dialog || dialog->buffer() != buffer) {
-        context().log.write({{"event", "error"}, {"message", "52040 outside the run of the dialog owning that buffer"}});
+        context().log.write(
+            {{"event", "error"},
+             {"message", serviceMessage(kz::Slot::DialogDataExchange, "outside the run of the dialog owning that buffer")}});
         return -1;
     }
     if (fieldsToBuffer) dialog->fieldsToBuffer();
@@ -87,7 +89,7 @@ std::uint16_t* KZ_CDECL controlValue(int id) {
 
 // 50525: (prompt, destination path of 260 bytes).
 int KZ_CDECL folderPicker(const char* prompt, char* destination) {
-    if (injectFault("50525")) return -1;
+    if (injectFault(kz::Slot::FolderPicker)) return -1;
     return toolkit::pickFolder(prompt, destination, 260);
 }
 

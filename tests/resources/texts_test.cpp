@@ -79,7 +79,6 @@ const std::vector<Przypadek>& przypadki() {
         KZ_PRZYPADEK(kFormatOpcji, "%8s,%8s,%25s,%25s,%25s,%13s,%13s,%259s"),
         KZ_PRZYPADEK(kWybierzFolder, "Wybierz folder z plikami do importu"),
         KZ_PRZYPADEK(kBrakFunkcjiONumerze, "Brak funkcji o numerze %d\n"),
-        KZ_PRZYPADEK(kBrakFunkcjiONazwie, "Brak funkcji o nazwie %s\n"),
         KZ_PRZYPADEK(kFunkcjeONumerze, "funkcję o numerze %hu"),
         KZ_PRZYPADEK(kFunkcjeONumerach, "funkcje o numerach"),
         KZ_PRZYPADEK(kKolejnyNumer, " %hu,"),
@@ -101,6 +100,17 @@ const std::vector<Przypadek>& przypadki() {
                      "a nie oba jednocześnie! Aby naprawić tę sytuację\n"
                      "zainstaluj aktualizację programu wraz z modułem \"%s\".\n\nMODUŁ NIE ZOSTANIE ZAŁADOWANY!!!\n"),
         KZ_PRZYPADEK(kNiezainicjowany, "Moduł \"%s\" nie został poprawnie zainicjowany,\nwięc NIE BĘDZIE AKTYWNY!"),
+        KZ_PRZYPADEK(kNazwaWtyczki, "KalvetZakupy"),
+        KZ_PRZYPADEK(kBladOperacjiDyskowej, "Błąd operacji dyskowej!"),
+        KZ_PRZYPADEK(kBladAlokacji, "Błąd podczas alokowania pamięci w %s!\nOperacja niekompletna!"),
+        KZ_PRZYPADEK(kListaPelna,
+                     "Dokumentów spełniających kryteria jest więcej niż %d,\na tyle najwyżej mieści lista. "
+                     "Pozostałe nie zostały\nna nią wpisane i nie zostaną wyeksportowane.\n\n"
+                     "Zawęź okres lub filtry kontrahenta\ni uruchom eksport ponownie."),
+        KZ_PRZYPADEK(kBrakDokumentow, "Brak dokumentów spełniających kryteria!"),
+        KZ_PRZYPADEK(kFormatWiersza, "%c\r%.*s\r%.*s\r%s\r%.*s\r%s"),
+        KZ_PRZYPADEK(kNapisZakup, "Zakup"),
+        KZ_PRZYPADEK(kNapisPZ, "PZ"),
         KZ_PRZYPADEK(kTytulBlad, "Błąd"),
         KZ_PRZYPADEK(kTytulUwaga, "Uwaga"),
         KZ_PRZYPADEK(kStop, "STOP!!!"),

@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "host/text/cell.hpp"
+#include "tests/support/test_text.hpp"
 
 namespace hadrek::screen::testing {
 
-inline std::string joined(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += '\n';
-    }
-    return text;
-}
+using kz::test::joined;
 
 inline CellRow cells(std::u32string_view text, Attr attr = Attr::Normal)
 {

@@ -22,7 +22,7 @@ exports=$(printf '%s\n' "$dump" | grep -Eo '\+base\[[0-9]+\]' | tr -d '+base[]' 
 
 # The same runs, native and under Wine, must log the same events; only the
 # plug-in's own file name differs between the flavours.
-export WINEDEBUG=-all WINEPREFIX="$PWD/build/win32/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEPREFIX="$PWD/build/win32/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.UTF-8
 compare() {
     local name=$1; shift
     local native=build/linux/scenario/compare-$name win=build/win32/scenario/compare-$name
@@ -41,7 +41,29 @@ compare missing --missing 52082,30018,40008
 compare sizes --record-size Tzak=900 --no-table Tzak_dok
 compare version --interface-version 113
 compare refused --refuse-module "Odmowa 100%"
+compare zażółć --refuse-module "Licencja wygasła: 100%"
 compare options --keys 'Enter "20260101" Tab "20261231" F4 "Kowal" F12' --run 2
+
+# The export files: every rule of the line format in one data file, the
+# period's end chosen (its start left empty keeps the years below 1000), all
+# documents marked. Besides the logs, every DOWODY file must be the same
+# bytes natively and under Wine.
+for flavour in linux win32; do
+    rm -rf "build/$flavour/scenario/compare-field-rules.out"; mkdir -p "build/$flavour/scenario/compare-field-rules.out"
+done
+compare field-rules --data ../../examples/field-rules.json \
+    --keys 'Enter Tab "20261231" F7 "  P  01 " Alt-B "scenario/compare-field-rules.out" Enter F12 Ctrl-Ins F12'
+same_files() {
+    local native=$1 win=$2 names
+    names=$(cd "$native" && ls)
+    [ -n "$names" ] && [ "$names" = "$(cd "$win" && ls)" ] || return 1
+    for name in $names; do cmp -s "$native/$name" "$win/$name" || return 1; done
+}
+if same_files build/linux/scenario/compare-field-rules.out build/win32/scenario/compare-field-rules.out; then
+    pass "same export files native and under Wine: $(ls build/linux/scenario/compare-field-rules.out | wc -l) DOWODY files"
+else
+    fail "export files differ native and under Wine (build/*/scenario/compare-field-rules.out)"
+fi
 
 printf 'win32 checks: %d passed, %d failed\n' "$passes" "$failures"
 [ "$failures" -eq 0 ]
