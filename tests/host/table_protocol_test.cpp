@@ -58,6 +58,16 @@ void* openPrepared(int table) {
     return handle;
 }
 
+// Opens and prepares `table`, builds a key for `builtFor` and starts `c`
+// over `kind` with it: the first steps most misuses below share.
+void* startOn(Cursor& c, int table, int kind, int builtFor, std::int32_t value = 0) {
+    void* t = openPrepared(table);
+    KeyBuffer k;
+    keyBuild(builtFor, nullptr, k.bytes, value);
+    cursorStartRange(c.bytes, t, kind, k.bytes, 0, 0);
+    return t;
+}
+
 const unsigned char* recordBuffer(void* handle) {
     const unsigned char* buffer;
     std::memcpy(&buffer, static_cast<unsigned char*>(handle) + kz::kTableHandleRecord, sizeof buffer);
@@ -275,51 +285,36 @@ TEST_F(TableProtocol, ACallerBreakingTheProtocolEndsTheRunWithAnError) {
          "52279 was asked to step a cursor on which no range is started"},
         {"stepping after a start that answered 0",
          [] {
-             void* t = openPrepared(kz::kTabelaTzakDok);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(lineKeyKind(713), nullptr, k.bytes, 12);
-             cursorStartRange(c.bytes, t, lineKeyKind(713), k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzakDok, lineKeyKind(713), lineKeyKind(713), 12);
              cursorNext(c.bytes);
          },
          "52279 was asked to step a cursor on which no range is started"},
         {"stepping after the end",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(713, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, 713, 713);
              cursorEndRange(c.bytes);
              cursorNext(c.bytes);
          },
          "52279 was asked to step a cursor on which no range is started"},
         {"a last word not zeroed",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
              std::memset(c.bytes, 0xCC, sizeof c.bytes);
-             KeyBuffer k;
-             keyBuild(713, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, 713, 713);
          },
          "52278 was handed a cursor whose last word was not 0"},
         {"a line key kind on the header table",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(lineKeyKind(713), nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, lineKeyKind(713), k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, lineKeyKind(713), lineKeyKind(713));
          },
          "52278 was asked for key kind 10713, which table 52 does not have"},
         {"a document type on the line table",
          [] {
-             void* t = openPrepared(kz::kTabelaTzakDok);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(713, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzakDok, 713, 713);
          },
          "52278 was asked for key kind 713, which table 53 does not have"},
         {"a key the builder never filled",
@@ -332,11 +327,8 @@ TEST_F(TableProtocol, ACallerBreakingTheProtocolEndsTheRunWithAnError) {
          "52278 was handed a key buffer 51425 did not build"},
         {"a key built for another kind",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(703, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, 713, 703);
          },
          "52278 was handed a key built for kind 703, not for kind 713"},
         {"a start before the end of the last range",
@@ -373,11 +365,8 @@ TEST_F(TableProtocol, ACallerBreakingTheProtocolEndsTheRunWithAnError) {
          "51425 was asked for key kind 0, which no table has"},
         {"a destroyed cursor destroyed again",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(713, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, 713, 713);
              cursorEndRange(c.bytes);
              cursorDestroy(c.bytes);
              cursorDestroy(c.bytes);
@@ -385,11 +374,8 @@ TEST_F(TableProtocol, ACallerBreakingTheProtocolEndsTheRunWithAnError) {
          "50538 was handed a cursor this host does not know"},
         {"a cursor destroyed inside its range",
          [] {
-             void* t = openPrepared(kz::kTabelaTzak);
              Cursor c;
-             KeyBuffer k;
-             keyBuild(713, nullptr, k.bytes, 0);
-             cursorStartRange(c.bytes, t, 713, k.bytes, 0, 0);
+             startOn(c, kz::kTabelaTzak, 713, 713);
              cursorDestroy(c.bytes);
          },
          "50538 was asked to destroy a cursor whose range 52281 never ended"},

@@ -12,6 +12,7 @@
 
 #include "scenario_snapshots.hpp"
 #include "tests/support/host_run.hpp"
+#include "tests/support/options_ini.hpp"
 #include "tests/support/test_text.hpp"
 
 namespace kz::test {
@@ -72,8 +73,7 @@ struct Period {
 // keys before the selection change them.
 HostRunOptions withData(const std::vector<Doc>& docs, const std::string& keys, Period period = {}) {
     HostRunOptions options;
-    options.files = {{"KalvetZakupy.ini", std::string("[KalvetZakupy]\r\nPytaj=1\r\nOpcje=\"") + period.from +
-                                              "\",\"" + period.to + "\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"},
+    options.files = {{"KalvetZakupy.ini", optionsIni({period.from, period.to, "", ""})},
                      {"data.json", dataFile(docs)}};
     options.keys = keys;
     return options;

@@ -15,6 +15,7 @@
 #include "field_rules.hpp"
 #include "host/core/utf8_path.hpp"
 #include "tests/support/host_run.hpp"
+#include "tests/support/options_ini.hpp"
 #include "tests/support/test_text.hpp"
 
 namespace kz::test {
@@ -95,8 +96,7 @@ Writing write(const std::string& data, const std::string& keys, const Options& o
     prepareFolder(out, before);
     const std::string folder = o.folder == "<out>" ? out : o.folder;
     HostRunOptions options;
-    options.files = {{"KalvetZakupy.ini", "[KalvetZakupy]\r\nPytaj=1\r\nOpcje=\"" + o.from + "\",\"" + o.to +
-                                              "\",\"\",\"\",\"\",\"\",\"" + o.branch + "\",\"" + folder + "\"\r\n"}};
+    options.files = {{"KalvetZakupy.ini", optionsIni({o.from, o.to, o.branch, folder})}};
     if (!data.empty()) {
         options.files.emplace_back("data.json", data);
         arguments.insert(arguments.begin(), {"--data", "scenario/" + name + "/data.json"});
