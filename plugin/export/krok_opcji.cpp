@@ -18,7 +18,7 @@ constexpr int kWyborAnulowany = -2;
 // The options key holds the identifier field sixth, before the branch code.
 int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
     return host<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
-                                   texts::kKluczOpcje.c_str(), texts::kFormatOpcji.c_str(), o.okresOd, o.okresDo,
+                                   texts::kKluczOpcje.c_str(), kFormatOpcji.c_str(), o.okresOd, o.okresDo,
                                    o.filtrNazwy, o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
                                    o.katalogWyjsciowy);
 }

@@ -1,6 +1,6 @@
 // The texts the plug-in hands to the host outside its dialogs: the plug-in
 // description and menu label, the first-run notice, the failure report, the
-// debugger lines, the INI names and formats, the folder picker prompt, the
+// debugger lines, the INI names, the folder picker prompt, the
 // messages of the scan and the selection list, the list's row texts and the
 // message box captions. All of them are Mazovia bytes (mazovia.hpp).
 #pragma once
@@ -23,9 +23,6 @@ inline constexpr auto kSekcjaIni = KZ_MAZOVIA("KalvetZakupy");
 inline constexpr auto kKluczPytaj = KZ_MAZOVIA("Pytaj");
 inline constexpr auto kFormatPytaj = KZ_MAZOVIA("%d");
 inline constexpr auto kKluczOpcje = KZ_MAZOVIA("Opcje");
-// Key order: period start, period end, name, address, symbol, identifier
-// field, branch code, output folder.
-inline constexpr auto kFormatOpcji = KZ_MAZOVIA("%8s,%8s,%25s,%25s,%25s,%13s,%13s,%259s");
 inline constexpr auto kWybierzFolder = KZ_MAZOVIA("Wybierz folder z plikami do importu");
 
 // The binder's debugger line; plain ASCII.

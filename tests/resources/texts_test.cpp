@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plugin/export/opcje_eksportu.hpp"
 #include "plugin/resources/dialog_texts.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -76,7 +77,7 @@ const std::vector<Przypadek>& przypadki() {
         KZ_PRZYPADEK(kKluczPytaj, "Pytaj"),
         KZ_PRZYPADEK(kFormatPytaj, "%d"),
         KZ_PRZYPADEK(kKluczOpcje, "Opcje"),
-        KZ_PRZYPADEK(kFormatOpcji, "%8s,%8s,%25s,%25s,%25s,%13s,%13s,%259s"),
+        przypadek("kFormatOpcji", kz::kFormatOpcji, "%8s,%8s,%25s,%25s,%25s,%13s,%13s,%259s"),
         KZ_PRZYPADEK(kWybierzFolder, "Wybierz folder z plikami do importu"),
         KZ_PRZYPADEK(kBrakFunkcjiONumerze, "Brak funkcji o numerze %d\n"),
         KZ_PRZYPADEK(kFunkcjeONumerze, "funkcję o numerze %hu"),

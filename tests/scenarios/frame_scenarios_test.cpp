@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "plugin/frame/host_signatures.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/test_text.hpp"
 
@@ -82,7 +83,7 @@ TEST(LifeCycle, FirstRunNoticeFollowsTheStoredFlag) {
         if (c.shown) {
             const auto shown = r.only("notice");
             EXPECT_EQ(shown["text"], notice);
-            EXPECT_EQ(shown["kind"], 1668);
+            EXPECT_EQ(shown["kind"], kz::kFirstRunNoticeKind);
         }
         const auto writes = [&] {
             std::vector<nlohmann::json> found;

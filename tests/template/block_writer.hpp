@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host/toolkit/template/template_layout.hpp"
+#include "plugin/resources/uklad_szablonu.hpp"
 
 namespace hadrek::toolkit::testing {
 
@@ -73,7 +73,7 @@ struct EditRecord {
 
 inline Bytes record(const EditRecord& r) {
     Bytes bytes;
-    put16(bytes, layout::type::kEdit);
+    put16(bytes, static_cast<std::uint16_t>(kz::szablon::Typ::PoleEdycji));
     put16(bytes, 0x0026);
     put16(bytes, 0x0005);
     put16(bytes, r.id);

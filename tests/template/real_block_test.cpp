@@ -16,7 +16,7 @@ std::string controlsOf(const DialogTemplate& dialog) {
     std::string out;
     char item[16];
     for (const ControlRecord& control : dialog.controls) {
-        std::snprintf(item, sizeof item, "%u:%04X ", unsigned{control.type}, unsigned{control.id});
+        std::snprintf(item, sizeof item, "%u:%04X ", static_cast<unsigned>(control.type), unsigned{control.id});
         out += item;
     }
     return out;
@@ -71,7 +71,7 @@ TEST_F(RealBlock, OptionsDialog) {
 
     std::vector<bool> periods;
     for (const ControlRecord& control : dialog->controls) {
-        if (control.type == 5) periods.push_back(control.periodField);
+        if (control.type == Typ::PoleEdycji) periods.push_back(control.periodField);
     }
     EXPECT_EQ(periods, (std::vector<bool>{true, true, false, false, false, false, false}));
 

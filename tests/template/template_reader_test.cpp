@@ -93,7 +93,7 @@ TEST(TemplateReader, ReadsEveryRecordOfAValidBlock) {
         const DialogTemplate& dialog = block.dialogs[e.dialog];
         ASSERT_LE(e.index, dialog.controls.size());
         const ControlRecord& r = e.index == 0 ? dialog.dialog : dialog.controls[e.index - 1];
-        EXPECT_EQ(r.type, e.type);
+        EXPECT_EQ(static_cast<std::uint16_t>(r.type), e.type);
         EXPECT_EQ(r.id, e.id);
         EXPECT_EQ(r.style, e.style);
         EXPECT_EQ(r.hotKey, e.hotKey);
@@ -205,7 +205,7 @@ TEST(TemplateReader, RefusesDamagedBlocks) {
         {"second dialog record among the controls", [](Bytes& b) { patch16(b, kLabelA, 0xFFFF); },
          "offset 35: control record 1 of 4 is a dialog record"},
         {"edit field whose two maximum lengths differ",
-         [](Bytes& b) { patch16(b, kPeriodEditA + layout::edit::kMaxLengthAgain, 9); },
+         [](Bytes& b) { patch16(b, kPeriodEditA + kz::szablon::poleEdycji::kMaksDlugoscPowtorzona, 9); },
          "offset 63: edit field gives maximum length 8 and again 9"},
     };
     for (const Corruption& c : cases) {

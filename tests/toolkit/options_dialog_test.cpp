@@ -6,21 +6,22 @@
 #include <vector>
 
 #include "host/services/services.hpp"
+#include "plugin/resources/dialog_ids.hpp"
 #include "tests/toolkit/dialog_session.hpp"
 
 namespace hadrek::toolkit::testing {
 namespace {
 
-// The options dialog's buffer: seven slots of 9, 9, 26, 26, 26, 14 and 260
-// bytes, then a tail the dialog must never touch.
-constexpr std::size_t kSlotFrom = 0;
-constexpr std::size_t kSlotTo = 9;
-constexpr std::size_t kSlotName = 18;
-constexpr std::size_t kSlotAddress = 44;
-constexpr std::size_t kSlotSymbol = 70;
-constexpr std::size_t kSlotBranch = 96;
-constexpr std::size_t kSlotFolder = 110;
-constexpr std::size_t kBufferSize = 370;
+// The options dialog's buffer: seven slots, each its field's maximum length
+// plus the NUL, then a tail the dialog must never touch.
+constexpr std::size_t kSlotFrom = kz::kSlotOkresOd;
+constexpr std::size_t kSlotTo = kz::kSlotOkresDo;
+constexpr std::size_t kSlotName = kz::kSlotFiltrNazwy;
+constexpr std::size_t kSlotAddress = kz::kSlotFiltrAdresu;
+constexpr std::size_t kSlotSymbol = kz::kSlotFiltrSymbolu;
+constexpr std::size_t kSlotBranch = kz::kSlotKodPlacowki;
+constexpr std::size_t kSlotFolder = kz::kSlotKatalog;
+constexpr std::size_t kBufferSize = kz::kRozmiarDanychOpcji;
 constexpr unsigned char kSentinel = 0xA5;
 
 using Buffer = std::array<unsigned char, kBufferSize + 16>;
@@ -56,8 +57,10 @@ std::string readable(const Buffer& buffer) {
     struct Slot {
         std::size_t offset, size;
     };
-    static constexpr Slot kSlots[] = {{kSlotFrom, 9},    {kSlotTo, 9},      {kSlotName, 26},   {kSlotAddress, 26},
-                                      {kSlotSymbol, 26}, {kSlotBranch, 14}, {kSlotFolder, 260}};
+    static constexpr Slot kSlots[] = {
+        {kSlotFrom, kz::kMaksOkresu + 1u},    {kSlotTo, kz::kMaksOkresu + 1u},       {kSlotName, kz::kMaksFiltru + 1u},
+        {kSlotAddress, kz::kMaksFiltru + 1u}, {kSlotSymbol, kz::kMaksFiltru + 1u},   {kSlotBranch, kz::kMaksPlacowki + 1u},
+        {kSlotFolder, kz::kMaksKatalogu + 1u}};
     std::string out;
     for (const Slot& slot : kSlots) {
         const char* start = reinterpret_cast<const char*>(buffer.data() + slot.offset);

@@ -27,7 +27,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, void* object, unsigned 
     for (const ControlRecord& record : dialog.controls) {
         DialogControl control;
         control.record = record;
-        if (record.type == kTypeEdit) {
+        if (record.type == Typ::PoleEdycji) {
             control.edit.emplace(record.maxLength, record.width, record.periodField);
             control.slot = editNumber < dialog.slotOffsets.size() ? dialog.slotOffsets[editNumber] : 0;
             ++editNumber;
@@ -37,18 +37,18 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, void* object, unsigned 
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         DialogControl& control = controls_[i];
         const ControlRecord& record = control.record;
-        if (record.type == kTypeButton) {
+        if (record.type == Typ::Przycisk) {
             control.key = record.hotKey ? record.hotKey : text::hotKeyOf(record.text);
-        } else if (record.type == kTypeLabel) {
+        } else if (record.type == Typ::Etykieta) {
             // The selection dialog names a label's key in its hot-key field,
             // the options dialog in its id.
             control.key = record.hotKey ? record.hotKey : (record.id != 0xFFFF ? record.id : 0);
             for (std::size_t j = i + 1; j < controls_.size(); ++j)
-                if (controls_[j].record.type == kTypeEdit || controls_[j].record.type == kTypeList) {
+                if (controls_[j].record.type == Typ::PoleEdycji || controls_[j].record.type == Typ::Lista) {
                     control.target = static_cast<int>(j);
                     break;
                 }
-        } else if (record.type == kTypeList && !list_) {
+        } else if (record.type == Typ::Lista && !list_) {
             list_.emplace(record.height);
             listIndex_ = static_cast<int>(i);
         }
@@ -58,7 +58,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, void* object, unsigned 
         const ControlRecord& list = controls_[listIndex_].record;
         for (std::size_t i = 0; i < controls_.size(); ++i) {
             const ControlRecord& r = controls_[i].record;
-            if (r.type == kTypeTextLine && r.x == list.x && r.y == list.y - 1) {
+            if (r.type == Typ::LiniaTekstu && r.x == list.x && r.y == list.y - 1) {
                 headerIndex_ = static_cast<int>(i);
                 columns_ = text::parseColumns(r.text, list.width);
             }
@@ -119,20 +119,20 @@ void DialogWindow::draw(screen::Screen& on) {
         switch (r.type) {
             // Labels and text lines may run past their width (the block's
             // "zawierające w:" does); only the frame stops them.
-            case kTypeLabel:
-            case kTypeTextLine:
+            case Typ::Etykieta:
+            case Typ::LiniaTekstu:
                 if (i == headerIndex_) on.put(x, y, text::renderHeader(columns_, r.width));
                 else on.put(x, y, clipped(firstRow(r.text), box.right() - 1 - x));
                 break;
-            case kTypeEdit: drawEditField(on, x, y, r.width, *control.edit, focused); break;
-            case kTypeButton: {
+            case Typ::PoleEdycji: drawEditField(on, x, y, r.width, *control.edit, focused); break;
+            case Typ::Przycisk: {
                 CellRow label = firstRow(r.text);
                 const int left = x + std::max(0, (r.width - static_cast<int>(label.size())) / 2);
                 on.put(left, y, clipped(label, r.width));
                 if (focused) on.markFocus({x, y, r.width, 1});
                 break;
             }
-            case kTypeList: drawList(on, box.x, box.y, control); break;
+            case Typ::Lista: drawList(on, box.x, box.y, control); break;
             default: break;
         }
     }

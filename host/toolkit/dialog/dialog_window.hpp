@@ -12,18 +12,9 @@
 #include "host/toolkit/dialog/list_view.hpp"
 #include "host/toolkit/display.hpp"
 #include "host/toolkit/template/template_reader.hpp"
+#include "plugin/resources/dialog_ids.hpp"
 
 namespace hadrek::toolkit {
-
-inline constexpr std::uint16_t kTypeDialog = 0xFFFF;
-inline constexpr std::uint16_t kTypeButton = 0;
-inline constexpr std::uint16_t kTypeLabel = 3;
-inline constexpr std::uint16_t kTypeTextLine = 4;
-inline constexpr std::uint16_t kTypeEdit = 5;
-inline constexpr std::uint16_t kTypeList = 6;
-
-inline constexpr std::uint16_t kConfirmButton = 20481;
-inline constexpr std::uint16_t kCancelButton = 20482;
 
 struct DialogControl {
     ControlRecord record;
@@ -34,7 +25,7 @@ struct DialogControl {
     std::uint16_t value = 0;  // what 52033 points to for controls without one of their own
 
     bool focusable() const {
-        return record.type == kTypeEdit || record.type == kTypeButton || record.type == kTypeList;
+        return record.type == Typ::PoleEdycji || record.type == Typ::Przycisk || record.type == Typ::Lista;
     }
 };
 

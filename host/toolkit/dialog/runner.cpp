@@ -43,7 +43,7 @@ public:
     std::uint16_t loop() {
         for (;;) {
             const auto pressed = display().nextKey();
-            if (!pressed) return close(kCancelButton);
+            if (!pressed) return close(kz::kPrzyciskAnuluj);
             if (const auto result = handle(*pressed)) return *result;
             display().refresh();
         }
@@ -73,7 +73,7 @@ private:
     }
 
     std::uint16_t close(std::uint16_t result) {
-        if (result == kConfirmButton) window_.fieldsToBuffer();
+        if (result == kz::kPrzyciskOk) window_.fieldsToBuffer();
         return result;
     }
 
@@ -86,14 +86,14 @@ private:
                 window_.focusOn(i);
                 return std::nullopt;
             }
-        if (callHandler(window_.object(), kMayClose, kConfirmButton, 1) == 0) return std::nullopt;
-        return close(kConfirmButton);
+        if (callHandler(window_.object(), kMayClose, kz::kPrzyciskOk, 1) == 0) return std::nullopt;
+        return close(kz::kPrzyciskOk);
     }
 
     std::optional<std::uint16_t> press(const DialogControl& button) {
         const std::uint16_t id = button.record.id;
-        if (id == kConfirmButton) return confirm();
-        if (id == kCancelButton) return close(kCancelButton);
+        if (id == kz::kPrzyciskOk) return confirm();
+        if (id == kz::kPrzyciskAnuluj) return close(kz::kPrzyciskAnuluj);
         if (id == key::Ins || id == key::CtrlIns) call(kKeyHandler, kz::Slot::DispatchSelectionFirst, id);
         else call(kCommandHandler, kz::Slot::DispatchOptions, id);
         return std::nullopt;
@@ -114,7 +114,7 @@ private:
         DialogControl* focused = window_.focused();
         const bool inEdit = focused && focused->edit;
 
-        if (pressed.code == key::Esc) return close(kCancelButton);
+        if (pressed.code == key::Esc) return close(kz::kPrzyciskAnuluj);
         if (pressed.code == key::F12) return confirm();
         if (pressed.code == key::Tab) return moveFocus(1), std::nullopt;
         if (pressed.code == key::ShiftTab) return moveFocus(-1), std::nullopt;
@@ -135,17 +135,17 @@ private:
             for (int i = 0; i < static_cast<int>(controls.size()); ++i) {
                 const DialogControl& control = controls[i];
                 if (control.key != code) continue;
-                if (control.record.type == kTypeButton) return press(control);
-                if (control.record.type == kTypeLabel && control.target >= 0) return focusOn(control.target), std::nullopt;
+                if (control.record.type == Typ::Przycisk) return press(control);
+                if (control.record.type == Typ::Etykieta && control.target >= 0) return focusOn(control.target), std::nullopt;
             }
         }
 
         if (inEdit) {
             if (focused->edit->handle(pressed.code, pressed.text)) return std::nullopt;
             if (pressed.code == key::Enter) return moveFocus(1), std::nullopt;
-        } else if (focused && focused->record.type == kTypeList) {
+        } else if (focused && focused->record.type == Typ::Lista) {
             if (window_.list()->handle(pressed.code)) return std::nullopt;
-        } else if (focused && focused->record.type == kTypeButton) {
+        } else if (focused && focused->record.type == Typ::Przycisk) {
             if (pressed.code == key::Enter || pressed.code == key::Space) return press(*focused);
         }
         context().log.write({{"event", "key"}, {"ignored", screen::keyName(pressed.code)}});
@@ -170,7 +170,7 @@ void logScreen(const DialogWindow& window, const char* when) {
 int PreparedDialog::delegateCount() const {
     if (!dialog) return 0;
     for (const ControlRecord& control : dialog->controls)
-        if (control.type == kTypeList) return 2;
+        if (control.type == Typ::Lista) return 2;
     return 1;
 }
 
@@ -202,7 +202,7 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
     if (!prepared.dialog) {
         host.log.write({{"event", "error"}, {"message", prepared.error}});
         std::fprintf(stderr, "hadrek: %s\n", prepared.error.c_str());
-        return kCancelButton;
+        return kz::kPrzyciskAnuluj;
     }
 
     DialogWindow window(*prepared.dialog, object, static_cast<unsigned char*>(buffer));

@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "plugin/resources/dialog_ids.hpp"
+
 namespace hadrek::screen {
 
 struct Key {
@@ -19,18 +21,19 @@ struct Key {
 
 namespace key {
 
+// The codes a plug-in binds come from its table of ids, so both sides agree.
 inline constexpr std::uint16_t F1 = 0x3B00;
-inline constexpr std::uint16_t F2 = 0x3C00;
-inline constexpr std::uint16_t F3 = 0x3D00;
-inline constexpr std::uint16_t F4 = 0x3E00;
-inline constexpr std::uint16_t F5 = 0x3F00;
-inline constexpr std::uint16_t F6 = 0x4000;
-inline constexpr std::uint16_t F7 = 0x4100;
+inline constexpr std::uint16_t F2 = kz::kKlawiszF2;
+inline constexpr std::uint16_t F3 = kz::kKlawiszF3;
+inline constexpr std::uint16_t F4 = kz::kKlawiszF4;
+inline constexpr std::uint16_t F5 = kz::kKlawiszF5;
+inline constexpr std::uint16_t F6 = kz::kKlawiszF6;
+inline constexpr std::uint16_t F7 = kz::kKlawiszF7;
 inline constexpr std::uint16_t F8 = 0x4200;
 inline constexpr std::uint16_t F9 = 0x4300;
 inline constexpr std::uint16_t F10 = 0x4400;
 inline constexpr std::uint16_t F11 = 0x8500;
-inline constexpr std::uint16_t F12 = 0x8600;
+inline constexpr std::uint16_t F12 = kz::kKlawiszF12;
 inline constexpr std::uint16_t Esc = 0x011B;
 inline constexpr std::uint16_t Enter = 0x1C0D;
 inline constexpr std::uint16_t Tab = 0x0F09;
@@ -45,9 +48,8 @@ inline constexpr std::uint16_t Home = 0x4700;
 inline constexpr std::uint16_t End = 0x4F00;
 inline constexpr std::uint16_t Backspace = 0x0E08;
 inline constexpr std::uint16_t Del = 0x5300;
-inline constexpr std::uint16_t Ins = 0x5200;
-// Not the keyboard's own code: the host gives Ctrl-Ins a code of its own.
-inline constexpr std::uint16_t CtrlIns = 0x0400;
+inline constexpr std::uint16_t Ins = kz::kKlawiszIns;
+inline constexpr std::uint16_t CtrlIns = kz::kKlawiszCtrlIns;
 inline constexpr std::uint16_t Space = 0x3920;
 
 // Scan code of a letter on the PC keyboard, 0 for anything but A-Z/a-z.

@@ -5,12 +5,18 @@
 #include <cstring>
 #include <utility>
 
-#include "host/toolkit/template/template_layout.hpp"
 
 namespace hadrek::toolkit {
 namespace {
 
+namespace szablon = kz::szablon;
+
 static_assert(std::endian::native == std::endian::little, "the block's integers are copied as they lie");
+
+constexpr std::uint16_t code(Typ type) { return static_cast<std::uint16_t>(type); }
+
+// The fields plus the NUL of an empty text.
+constexpr std::size_t kSmallestTextRecord = szablon::rekord::kTekst + 1;
 
 // Raised at the first fault; readTemplateBlock turns it into the result.
 struct Refusal {
@@ -33,7 +39,7 @@ public:
 
     TemplateBlock walk() {
         TemplateBlock block;
-        std::size_t pos = layout::block::kEntries;
+        std::size_t pos = szablon::blok::kWpisy;
         while (pos < end_) block.dialogs.push_back(readEntry(pos));
         block.bytesConsumed = end_;
         return block;
@@ -54,12 +60,12 @@ private:
 
     // Reads the entry at `pos` and moves `pos` past it.
     DialogTemplate readEntry(std::size_t& pos) {
-        if (end_ - pos < layout::entry::kBody) {
+        if (end_ - pos < szablon::wpis::kRekordy) {
             refuse(pos, "entry prefix needs 4 bytes but the block ends at " + std::to_string(end_));
         }
-        const std::uint16_t bodySize = u16(pos + layout::entry::kBodySize);
-        const std::uint16_t controlCount = u16(pos + layout::entry::kControlCount);
-        const std::size_t bodyStart = pos + layout::entry::kBody;
+        const std::uint16_t bodySize = u16(pos + szablon::wpis::kRozmiarTresci);
+        const std::uint16_t controlCount = u16(pos + szablon::wpis::kLiczbaKontrolek);
+        const std::size_t bodyStart = pos + szablon::wpis::kRekordy;
         if (bodySize > end_ - bodyStart) {
             refuse(pos, "entry body size " + std::to_string(bodySize) + " runs past the block end at " + std::to_string(end_));
         }
@@ -68,16 +74,16 @@ private:
         DialogTemplate dialog;
         std::size_t at = bodyStart;
         dialog.dialog = readRecord(at, bodyEnd);
-        if (dialog.dialog.type != layout::type::kDialog) {
-            refuse(at, "entry begins with a record of type " + hex16(dialog.dialog.type) + " instead of a dialog record");
+        if (dialog.dialog.type != Typ::Okno) {
+            refuse(at, "entry begins with a record of type " + hex16(code(dialog.dialog.type)) + " instead of a dialog record");
         }
         at += dialog.dialog.size;
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             ControlRecord control = readRecord(at, bodyEnd);
-            if (control.type == layout::type::kDialog) {
+            if (control.type == Typ::Okno) {
                 refuse(at, "control record " + std::to_string(i + 1) + " of " + std::to_string(controlCount) + " is a dialog record");
             }
-            if (control.type == layout::type::kEdit) {
+            if (control.type == Typ::PoleEdycji) {
                 dialog.slotOffsets.push_back(dialog.bufferSize);
                 dialog.bufferSize += std::size_t{control.maxLength} + 1;
             }
@@ -94,15 +100,15 @@ private:
 
     ControlRecord readRecord(std::size_t at, std::size_t limit) const {
         if (limit - at < 2) refuse(at, "record type needs 2 bytes but the entry body ends at " + std::to_string(limit));
-        const std::uint16_t type = u16(at + layout::record::kType);
+        const std::uint16_t type = u16(at + szablon::rekord::kTyp);
         switch (type) {
-        case layout::type::kDialog:
-        case layout::type::kButton:
-        case layout::type::kLabel:
-        case layout::type::kTextLine:
-        case layout::type::kList:
+        case code(Typ::Okno):
+        case code(Typ::Przycisk):
+        case code(Typ::Etykieta):
+        case code(Typ::LiniaTekstu):
+        case code(Typ::Lista):
             return readTextRecord(at, limit, type);
-        case layout::type::kEdit:
+        case code(Typ::PoleEdycji):
             return readEditRecord(at, limit);
         default:
             refuse(at, "unknown record type " + hex16(type));
@@ -110,12 +116,12 @@ private:
     }
 
     ControlRecord readTextRecord(std::size_t at, std::size_t limit, std::uint16_t type) const {
-        namespace r = layout::record;
-        if (limit - at < r::kSmallestSize) {
-            refuse(at, "record of type " + hex16(type) + " needs at least " + std::to_string(r::kSmallestSize) +
+        namespace r = szablon::rekord;
+        if (limit - at < kSmallestTextRecord) {
+            refuse(at, "record of type " + hex16(type) + " needs at least " + std::to_string(kSmallestTextRecord) +
                            " bytes but the entry body ends at " + std::to_string(limit));
         }
-        const std::size_t textStart = at + r::kText;
+        const std::size_t textStart = at + r::kTekst;
         const void* nul = std::memchr(data_ + textStart, 0, limit - textStart);
         if (nul == nullptr) {
             refuse(at, "text of record type " + hex16(type) + " has no NUL before the entry body ends at " + std::to_string(limit));
@@ -123,48 +129,48 @@ private:
         const auto textLength = static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) - (data_ + textStart));
 
         ControlRecord record;
-        record.type = type;
+        record.type = static_cast<Typ>(type);
         record.id = u16(at + r::kId);
-        record.style = u16(at + r::kStyle);
-        record.hotKey = u16(at + r::kHotKey);
+        record.style = u16(at + r::kStyl);
+        record.hotKey = u16(at + r::kKlawisz);
         record.x = u16(at + r::kX);
         record.y = u16(at + r::kY);
-        record.width = u16(at + r::kWidth);
-        record.height = u16(at + r::kHeight);
-        record.extra = u32(at + r::kExtra);
+        record.width = u16(at + r::kSzerokosc);
+        record.height = u16(at + r::kWysokosc);
+        record.extra = u32(at + r::kFlagi);
         record.text.assign(reinterpret_cast<const char*>(data_ + textStart), textLength);
         record.offset = at;
-        record.size = r::kText + textLength + 1;
+        record.size = r::kTekst + textLength + 1;
         return record;
     }
 
     ControlRecord readEditRecord(std::size_t at, std::size_t limit) const {
-        namespace e = layout::edit;
-        if (limit - at < e::kSize) {
-            refuse(at, "edit field record needs " + std::to_string(e::kSize) + " bytes but the entry body ends at " +
+        namespace e = szablon::poleEdycji;
+        if (limit - at < e::kRozmiar) {
+            refuse(at, "edit field record needs " + std::to_string(e::kRozmiar) + " bytes but the entry body ends at " +
                            std::to_string(limit));
         }
         ControlRecord record;
-        record.type = layout::type::kEdit;
+        record.type = Typ::PoleEdycji;
         record.id = u16(at + e::kId);
-        record.style = u16(at + e::kStyle);
-        record.hotKey = u16(at + e::kHotKey);
+        record.style = u16(at + e::kStyl);
+        record.hotKey = u16(at + e::kKlawisz);
         record.x = u16(at + e::kX);
         record.y = u16(at + e::kY);
-        record.width = u16(at + e::kWidth);
-        record.height = u16(at + e::kHeight);
-        record.extra = u32(at + e::kExtra);
-        record.maxLength = u16(at + e::kMaxLength);
+        record.width = u16(at + e::kSzerokosc);
+        record.height = u16(at + e::kWysokosc);
+        record.extra = u32(at + e::kFlagi);
+        record.maxLength = u16(at + e::kMaksDlugosc);
         // The runner sizes the buffer slot from the length; two lengths
         // that disagree leave it unclear how far a value may be written.
-        const std::uint16_t again = u16(at + e::kMaxLengthAgain);
+        const std::uint16_t again = u16(at + e::kMaksDlugoscPowtorzona);
         if (again != record.maxLength) {
             refuse(at, "edit field gives maximum length " + std::to_string(record.maxLength) + " and again " +
                            std::to_string(again));
         }
-        record.periodField = data_[at + e::kPeriodFlag] == layout::kPeriodFieldMarker;
+        record.periodField = data_[at + e::kRodzaj] == szablon::poleEdycji::kRodzajOkresu;
         record.offset = at;
-        record.size = e::kSize;
+        record.size = e::kRozmiar;
         return record;
     }
 
@@ -177,29 +183,29 @@ private:
 std::size_t peekTemplateBlockSize(const std::uint8_t* data) {
     if (data == nullptr) return 0;
     std::uint32_t total;
-    std::memcpy(&total, data + layout::block::kTotalSize, sizeof total);
+    std::memcpy(&total, data + szablon::blok::kRozmiarCalkowity, sizeof total);
     if (total > kMaxTemplateBlock) return 0;
-    return layout::block::kEntries + total;
+    return szablon::blok::kWpisy + total;
 }
 
 ReadResult readTemplateBlock(const std::uint8_t* data, std::size_t available) {
     ReadResult result;
     try {
         if (data == nullptr) throw Refusal{"no block: null pointer"};
-        if (available < layout::block::kEntries) {
+        if (available < szablon::blok::kWpisy) {
             refuse(0, "total size needs 4 bytes but only " + std::to_string(available) + " are available");
         }
         std::uint32_t total;
-        std::memcpy(&total, data + layout::block::kTotalSize, sizeof total);
+        std::memcpy(&total, data + szablon::blok::kRozmiarCalkowity, sizeof total);
         if (total > kMaxTemplateBlock) {
             refuse(0, "total size " + std::to_string(total) + " is above the limit of " + std::to_string(kMaxTemplateBlock));
         }
         // Compared this way round so that 4 + total cannot wrap.
-        if (total > available - layout::block::kEntries) {
+        if (total > available - szablon::blok::kWpisy) {
             refuse(0, "total size " + std::to_string(total) + " needs " + std::to_string(total) + " + 4 bytes but only " +
                           std::to_string(available) + " are available");
         }
-        result.block = Walker(data, layout::block::kEntries + total).walk();
+        result.block = Walker(data, szablon::blok::kWpisy + total).walk();
     } catch (const Refusal& refusal) {
         result.error = refusal.message;
     }

@@ -10,10 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "plugin/resources/uklad_szablonu.hpp"
+
 namespace hadrek::toolkit {
 
+using kz::szablon::Typ;
+
 struct ControlRecord {
-    std::uint16_t type = 0;
+    Typ type = Typ::Okno;
     std::uint16_t id = 0;
     std::uint16_t style = 0;
     std::uint16_t hotKey = 0;
