@@ -12,6 +12,7 @@
 #include "host/core/context.hpp"
 #include "host/data/data_in_use.hpp"
 #include "host/registry/registry.hpp"
+#include "host/toolkit/display.hpp"
 #include "host/toolkit/screen/front_end.hpp"
 #include "host/toolkit/screen/keys.hpp"
 #include "plugin/frame/exports.hpp"
@@ -86,7 +87,7 @@ InProcessHost::InProcessHost(const std::string& pluginPath) {
     host.options.configDir = folder_.path.string();
     std::ofstream(folder_.path / "KalvetZakupy.ini", std::ios::binary) << "[KalvetZakupy]\r\nPytaj=1\r\n";
     // Whatever the plug-in shows before the first command closes at once.
-    host.frontEnd = scriptedKeys("");
+    hadrek::toolkit::display().useFrontEnd(scriptedKeys(""));
 
     std::string error;
     plugin_ = hadrek::loadPlugin(pluginPath, error);
@@ -101,7 +102,7 @@ InProcessHost::InProcessHost(const std::string& pluginPath) {
 InProcessHost::~InProcessHost() {
     requireExport<AttachExport>(*plugin_, kAttach)(nullptr, nullptr);
     plugin_.reset();
-    hadrek::context().frontEnd.reset();
+    hadrek::toolkit::display().useFrontEnd(nullptr);
 }
 
 void InProcessHost::useData(hadrek::data::PurchaseData data) { hadrek::data::usePurchaseData(std::move(data)); }
@@ -110,12 +111,12 @@ CommandTimes InProcessHost::runCommand(const std::string& keys) {
     hadrek::HostContext& host = hadrek::context();
     auto script = scriptedKeys(keys);
     const QuietScript& keysTaken = *script;
-    host.frontEnd = std::move(script);
+    hadrek::toolkit::display().useFrontEnd(std::move(script));
     const auto command = host.menu.front().command;
     const Stopwatch clock;
     command();
     const CommandTimes times{clock.seconds(), keysTaken.sinceLastKey()};
-    host.frontEnd = scriptedKeys("");
+    hadrek::toolkit::display().useFrontEnd(scriptedKeys(""));
     return times;
 }
 

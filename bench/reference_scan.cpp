@@ -9,7 +9,7 @@
 #include "host/data/data_in_use.hpp"
 #include "host/data/record_packing.hpp"
 #include "host/services/services.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace bench {
 namespace {

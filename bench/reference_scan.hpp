@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "plugin/export/opcje_eksportu.hpp"
+#include "plugin/interface/opcje_eksportu.hpp"
 
 namespace bench {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/data/generator.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace bench {
 namespace {

@@ -34,7 +34,7 @@ std::string serviceMessage(kz::Slot service, std::string_view what) {
 
 void say(const std::string& utf8) {
     HostContext& host = context();
-    if (host.frontEnd && host.frontEnd->interactive()) return;
+    if (host.terminalTaken) return;
     std::FILE* out = host.log.toStdout() ? stderr : stdout;
     std::fputs(utf8.c_str(), out);
     std::fflush(out);

@@ -2,16 +2,14 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "host/core/event_log.hpp"
 #include "host/core/options.hpp"
-#include "host/toolkit/screen/front_end.hpp"
-#include "plugin/frame/calling.hpp"
-#include "plugin/frame/host_table.hpp"
+#include "plugin/interface/calling.hpp"
+#include "plugin/interface/host_table.hpp"
 
 namespace hadrek {
 
@@ -24,7 +22,7 @@ struct MenuCommand {
 struct HostContext {
     HostOptions options;
     EventLog log;
-    std::unique_ptr<screen::FrontEnd> frontEnd;
+    bool terminalTaken = false;  // a full-screen front end owns the terminal
     std::vector<MenuCommand> menu;
     int failableCalls = 0;
 };

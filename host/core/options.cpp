@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "host/core/utf8_path.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace hadrek {
 

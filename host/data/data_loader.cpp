@@ -15,7 +15,7 @@
 #include "host/core/utf8_path.hpp"
 #include "host/data/data_file.hpp"
 #include "host/text/mazovia.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek::data {
 namespace {

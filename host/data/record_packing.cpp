@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek::data {
 namespace {

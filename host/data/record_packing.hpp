@@ -1,5 +1,5 @@
 // Records as the plug-in reads them: every field at its offset in
-// plugin/export/rekordy_zakupow.hpp, texts NUL-terminated and zero behind
+// plugin/interface/rekordy_zakupow.hpp, texts NUL-terminated and zero behind
 // the NUL, every byte not listed there zero.
 #pragma once
 

@@ -14,10 +14,11 @@
 #include "host/platform/host_module.hpp"
 #include "host/registry/registry.hpp"
 #include "host/text/mazovia.hpp"
+#include "host/toolkit/display.hpp"
 #include "host/toolkit/screen/front_end_factory.hpp"
 #include "host/toolkit/screen/keys.hpp"
-#include "plugin/frame/calling.hpp"
-#include "plugin/frame/plugin_exports.hpp"
+#include "plugin/interface/calling.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 
 namespace hadrek {
 namespace {
@@ -160,14 +161,14 @@ int hostMain(const std::vector<std::string>& arguments) {
     frontEnd.keys = std::move(std::get<std::vector<screen::Key>>(script));
     frontEnd.scripted = !host.options.keys.empty();
     try {
-        host.frontEnd = screen::makeFrontEnd(frontEnd);
+        toolkit::display().useFrontEnd(screen::makeFrontEnd(frontEnd));
     } catch (const std::exception& error) {
         // A terminal too small for the host screen, or none that curses can use.
         std::fprintf(stderr, "hadrek: %s\n", error.what());
         return kExitUsage;
     }
     const int exitCode = runPlugin(host.options);
-    host.frontEnd.reset();
+    toolkit::display().useFrontEnd(nullptr);
     return exitCode;
 }
 

@@ -3,7 +3,7 @@
 #include <dlfcn.h>
 
 #include "host/launcher/plugin_module.hpp"
-#include "plugin/frame/export_directory.hpp"
+#include "plugin/interface/export_directory.hpp"
 
 namespace hadrek {
 namespace {

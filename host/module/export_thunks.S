@@ -10,4 +10,4 @@ _hadrek_export_\ordinal:
         jmp     *_hadrek_serviceTable + 4 * \slot
 .endm
 
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"

@@ -14,7 +14,7 @@
 #include "host/core/context.hpp"
 #include "host/platform/host_module.hpp"
 #include "host/registry/registry.hpp"
-#include "plugin/frame/windows_api.hpp"
+#include "plugin/interface/windows_api.hpp"
 
 namespace hadrek {
 namespace {

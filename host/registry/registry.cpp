@@ -30,7 +30,7 @@ void* implementation(Fn function) {
 struct ServiceTable {
     ServiceTable() {
 #define HOST_FUNCTION(slot, ordinal, role, what) hadrek_serviceTable[slot] = reinterpret_cast<void*>(&unimplemented<ordinal>);
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 #define HADREK_SERVICE(role, function) \
     hadrek_serviceTable[static_cast<unsigned>(kz::Slot::role)] = implementation<kz::Slot::role>(&services::function);
@@ -40,7 +40,7 @@ struct ServiceTable {
 #define INHERITED_ENTRY(entry, role)                          \
     hadrek_serviceTable[static_cast<unsigned>(kz::Slot::role)] = \
         implementation<kz::Slot::role>(&services::dialogBaseEntry<entry>);
-#include "plugin/frame/dialog_base_entries.inc"
+#include "plugin/interface/dialog_base_entries.inc"
 #undef INHERITED_ENTRY
 #undef OWN_ENTRY
     }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "plugin/frame/host_table.hpp"
+#include "plugin/interface/host_table.hpp"
 
 namespace hadrek {
 
@@ -19,7 +19,7 @@ struct ServiceInfo {
 
 inline constexpr ServiceInfo kServices[] = {
 #define HOST_FUNCTION(slot, ordinal, role, what) {slot, ordinal, #role, what},
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 };
 static_assert(sizeof kServices / sizeof kServices[0] == kz::kSlotCount);

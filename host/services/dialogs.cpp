@@ -4,6 +4,7 @@
 #include <cstdarg>
 
 #include "host/core/context.hpp"
+#include "host/platform/host_module.hpp"
 #include "host/services/services.hpp"
 #include "host/toolkit/dialog/delegates.hpp"
 #include "host/toolkit/dialog/dialog_window.hpp"
@@ -30,15 +31,6 @@ int KZ_CDECL dialogRun(void* object, const void* block, int id, void* buffer, ..
     return toolkit::runDialog(prepared, block, object, buffer, delegates);
 }
 
-// 20972: make a delegate on the caller's storage.
-void* KZ_THISCALL delegateMake(void* storage, void* dialogObject, void* dispatch) {
-    toolkit::makeDelegate(storage, dialogObject, dispatch);
-    return storage;
-}
-
-// 20973: destroy a delegate.
-void KZ_THISCALL delegateDestroy(void* storage) { toolkit::destroyDelegate(storage); }
-
 // 20927: the options dialog's commands go to the object's command handler.
 std::intptr_t KZ_CDECL dispatchOptions(void* object, int code, int phase) {
     return toolkit::callHandler(object, toolkit::kCommandHandler, code, phase);
@@ -51,6 +43,39 @@ std::intptr_t KZ_CDECL dispatchSelectionFirst(void* object, int code, int phase)
 
 // 20917: the selection list's rows come from the object's row text provider.
 std::intptr_t KZ_CDECL dispatchSelectionSecond(void* object, int row, int) { return toolkit::callRowText(object, row); }
+
+namespace {
+
+// Which dispatch function a delegate is made with. A caller outside the
+// host module holds the exported entry; one linked with the host library
+// (the in-process tests) holds the function itself.
+std::uint16_t dispatchOrdinal(void* dispatch) {
+    if (!dispatch) return 0;
+    const struct {
+        kz::Slot slot;
+        void* function;
+    } kDispatchFunctions[] = {
+        {kz::Slot::DispatchSelectionSecond, reinterpret_cast<void*>(&dispatchSelectionSecond)},
+        {kz::Slot::DispatchOptions, reinterpret_cast<void*>(&dispatchOptions)},
+        {kz::Slot::DispatchSelectionFirst, reinterpret_cast<void*>(&dispatchSelectionFirst)},
+    };
+    for (const auto& known : kDispatchFunctions) {
+        const std::uint16_t ordinal = kz::ordinalOf(known.slot);
+        if (dispatch == known.function || dispatch == exportedAddress(ordinal)) return ordinal;
+    }
+    return 0;
+}
+
+}  // namespace
+
+// 20972: make a delegate on the caller's storage.
+void* KZ_THISCALL delegateMake(void* storage, void* dialogObject, void* dispatch) {
+    toolkit::makeDelegate(storage, dialogObject, dispatch, dispatchOrdinal(dispatch));
+    return storage;
+}
+
+// 20973: destroy a delegate.
+void KZ_THISCALL delegateDestroy(void* storage) { toolkit::destroyDelegate(storage); }
 
 // 52040: (data buffer, 1 = fields to buffer, 0 = buffer to fields).
 int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {

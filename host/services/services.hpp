@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace hadrek::services {
 
@@ -62,6 +62,8 @@ int KZ_CDECL folderPicker(const char* prompt, char* destination);
 // The dialog base class (dialog_base.cpp).
 void* KZ_THISCALL dialogBaseConstruct(void* self);
 void KZ_THISCALL dialogBaseDestroy(void* self);
+// The table the base constructor installs.
+const void* const* dialogBaseTable();
 
 // File streams and the temporary file object (files.cpp).
 void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, int, int, int);

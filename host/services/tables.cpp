@@ -14,7 +14,7 @@
 #include "host/core/context.hpp"
 #include "host/services/services.hpp"
 #include "host/services/table_ranges.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek::services {
 namespace {

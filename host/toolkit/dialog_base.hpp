@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "plugin/frame/calling.hpp"
-#include "plugin/frame/dialog_base_table.hpp"
+#include "plugin/interface/calling.hpp"
+#include "plugin/interface/dialog_base_table.hpp"
 
 namespace hadrek::toolkit {
 
@@ -17,11 +17,11 @@ enum DialogEntry : unsigned {
     kDeletingDestructor = static_cast<unsigned>(kz::OwnEntry::DeletingDestructor),
     kKeyHandler = static_cast<unsigned>(kz::OwnEntry::KeyHandler),
     kCommandHandler = static_cast<unsigned>(kz::OwnEntry::CommandHandler),
-    kOpened = 3,       // the dialog is on the screen
-    kMayClose = 11,    // non-zero lets the closing button close it
+    kOpened = kz::inheritedEntry(kz::Slot::DialogBaseOpened),
+    kMayClose = kz::inheritedEntry(kz::Slot::DialogBaseMayClose),
     kRowText = static_cast<unsigned>(kz::OwnEntry::RowText),
-    kFocusMoved = 13,
-    kClosed = 34,      // the dialog has left the screen
+    kFocusMoved = kz::inheritedEntry(kz::Slot::DialogBaseFocusMoved),
+    kClosed = kz::inheritedEntry(kz::Slot::DialogBaseClosed),
 };
 
 // Offsets of the base part within an object.
@@ -35,9 +35,6 @@ struct DialogBasePart {
 
 DialogBasePart readDialogBasePart(const void* object);
 void writeDialogBasePart(void* object, const DialogBasePart& part);
-
-// The table the base constructor installs.
-const void* const* dialogBaseTable();
 
 // Entry shapes: every method this host defines takes two 32-bit values.
 using HandlerEntry = int(KZ_THISCALL*)(void* object, int code, int phase);

@@ -27,8 +27,8 @@ void Display::refresh() {
     screen::drawDesktop(screen_);
     for (Window* window : windows_) window->draw(screen_);
 
-    HostContext& host = context();
-    if (host.frontEnd) host.frontEnd->present(screen_);
+    if (frontEnd_) frontEnd_->present(screen_);
+    const HostContext& host = context();
     if (host.options.screensDir.empty()) return;
     std::filesystem::create_directories(utf8Path(host.options.screensDir));
     char name[32];
@@ -58,9 +58,11 @@ void drawWindowBox(screen::Screen& on, const screen::Rect& box, const CellRow& c
     on.shadow(box);
 }
 
-std::optional<screen::Key> Display::nextKey() {
-    HostContext& host = context();
-    return host.frontEnd ? host.frontEnd->nextKey() : std::nullopt;
+std::optional<screen::Key> Display::nextKey() { return frontEnd_ ? frontEnd_->nextKey() : std::nullopt; }
+
+void Display::useFrontEnd(std::unique_ptr<screen::FrontEnd> frontEnd) {
+    frontEnd_ = std::move(frontEnd);
+    context().terminalTaken = frontEnd_ && frontEnd_->interactive();
 }
 
 }  // namespace hadrek::toolkit

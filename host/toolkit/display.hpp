@@ -2,10 +2,12 @@
 // on top, shown through the front end after each key.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "host/toolkit/screen/front_end.hpp"
 #include "host/toolkit/screen/keys.hpp"
 #include "host/toolkit/screen/screen.hpp"
 
@@ -33,7 +35,12 @@ public:
     // The next key from the front end; none when the key script is spent.
     std::optional<screen::Key> nextKey();
 
+    // What the screen is shown through and the keys come from; without one
+    // nothing is seen and no key comes, so every dialog closes at once.
+    void useFrontEnd(std::unique_ptr<screen::FrontEnd> frontEnd);
+
 private:
+    std::unique_ptr<screen::FrontEnd> frontEnd_;
     std::vector<Window*> windows_;
     screen::Screen screen_;
     int written_ = 0;

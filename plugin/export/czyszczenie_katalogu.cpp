@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "plugin/export/sciezki_katalogu.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

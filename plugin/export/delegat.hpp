@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace kz {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugin/frame/calling.hpp"
+#include "plugin/interface/calling.hpp"
 
 namespace kz {
 

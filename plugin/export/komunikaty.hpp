@@ -1,7 +1,7 @@
 // The message boxes of an export run, all of box type 1.
 #pragma once
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

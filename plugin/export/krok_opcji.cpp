@@ -2,8 +2,8 @@
 // change it in dialog 20082, store it back only on confirmation.
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/frame/host_signatures.hpp"
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
 #include "plugin/resources/texts.hpp"
 

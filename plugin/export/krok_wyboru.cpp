@@ -5,7 +5,7 @@
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/komunikaty.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
 #include "plugin/resources/texts.hpp"
 

@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "plugin/export/rekordy_zakupow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace kz {
 

@@ -7,7 +7,7 @@
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

@@ -1,6 +1,6 @@
 #include "plugin/export/plik_eksportu.hpp"
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
 

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 
-#include "plugin/export/opcje_eksportu.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/opcje_eksportu.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace kz {
 

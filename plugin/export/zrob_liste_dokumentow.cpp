@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 extern "C" {
 #define HOST_FUNCTION(slot, ordinal, role, what) void kz_jump_##slot();
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 }
 
@@ -36,7 +36,7 @@ std::intptr_t KZ_THISCALL dostawcaWierszy(CZrobListeDokumentow* self, int wiersz
 using Skok = void (*)();
 constexpr Skok kSkoki[] = {
 #define HOST_FUNCTION(slot, ordinal, role, what) &kz_jump_##slot,
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 };
 
@@ -53,7 +53,7 @@ constexpr Skok kSkoki[] = {
 const void* const kTablicaMetod[kDialogTableEntries] = {
 #define OWN_ENTRY(entry, role) KZ_OWN_##role,
 #define INHERITED_ENTRY(entry, role) reinterpret_cast<const void*>(kSkoki[static_cast<unsigned>(Slot::role)]),
-#include "plugin/frame/dialog_base_entries.inc"
+#include "plugin/interface/dialog_base_entries.inc"
 #undef INHERITED_ENTRY
 #undef OWN_ENTRY
 };

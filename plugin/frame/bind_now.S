@@ -1,7 +1,7 @@
 /* One load-time initializer per slot, in slot order, each binding its own
    slot. They run after the early attach hook has found the host module and
    always let the load go on, whatever the binder found. */
-#include "asm_symbols.h"
+#include "plugin/interface/asm_symbols.h"
 
         .altmacro
 #if defined(_WIN32)
@@ -32,7 +32,7 @@ SYM(kz_bindNow_\slot):
 .endm
 
 #define HOST_FUNCTION(slot, ordinal, role, what) BIND_NOW slot;
-#include "host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 
 #if !defined(_WIN32)

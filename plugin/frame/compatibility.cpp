@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "plugin/export/rekordy_zakupow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
 
 namespace kz {

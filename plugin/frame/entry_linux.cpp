@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "plugin/frame/export_directory.hpp"
+#include "plugin/interface/export_directory.hpp"
 #include "plugin/frame/exports.hpp"
 #include "plugin/frame/plugin_state.hpp"
 
@@ -31,7 +31,7 @@ template <std::size_t... Position>
 void* const Entries<std::index_sequence<Position...>>::table[sizeof...(Position)] = {(
 #define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) \
     kz::kExportBase + Position == ordinal ? reinterpret_cast<void*>(&function) :
-#include "plugin/frame/plugin_exports.inc"
+#include "plugin/interface/plugin_exports.inc"
 #undef PLUGIN_EXPORT
     nullptr)...};
 

@@ -6,7 +6,7 @@
 #include "plugin/frame/compatibility.hpp"
 #include "plugin/frame/failure_report.hpp"
 #include "plugin/frame/first_run_notice.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

@@ -2,7 +2,7 @@
 // activate/report and two queries. Standard calling convention.
 #pragma once
 
-#include "plugin/frame/calling.hpp"
+#include "plugin/interface/calling.hpp"
 #include "plugin/frame/plugin_state.hpp"
 
 extern "C" {

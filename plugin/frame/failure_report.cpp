@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "plugin/frame/compatibility.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
-#include "plugin/frame/windows_api.hpp"
+#include "plugin/interface/windows_api.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

@@ -1,7 +1,7 @@
 #include "plugin/frame/first_run_notice.hpp"
 
-#include "plugin/frame/host_signatures.hpp"
-#include "plugin/frame/windows_api.hpp"
+#include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/windows_api.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {

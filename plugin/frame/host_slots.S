@@ -1,7 +1,7 @@
 /* The host function slots and, per slot, its lazy entry and its slot jump.
    A slot starts at its lazy entry; the binder replaces it with the host's
    address (or null) once, at load. */
-#include "asm_symbols.h"
+#include "plugin/interface/asm_symbols.h"
 
 #if !defined(_WIN32)
         .section .text.kz_pcInEax, "ax", @progbits
@@ -17,7 +17,7 @@ kz_pcInEax:
         HIDDEN(SYM(kz_hostSlots))
 SYM(kz_hostSlots):
 #define HOST_FUNCTION(slot, ordinal, role, what) .long SYM(kz_lazy_##slot);
-#include "host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 
         .text
@@ -50,7 +50,7 @@ SYM(kz_jump_\slot):
 .endm
 
 #define HOST_FUNCTION(slot, ordinal, role, what) LAZY_ENTRY slot; JUMP_ENTRY slot;
-#include "host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 
 /* The host lacks the function a lazy entry was asked to complete. Only a

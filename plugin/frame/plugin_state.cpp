@@ -1,7 +1,7 @@
 #include "plugin/frame/plugin_state.hpp"
 
-#include "plugin/frame/host_table.hpp"
-#include "plugin/frame/windows_api.hpp"
+#include "plugin/interface/host_table.hpp"
+#include "plugin/interface/windows_api.hpp"
 
 namespace kz {
 namespace {

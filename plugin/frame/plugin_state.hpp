@@ -1,7 +1,7 @@
 // Process-wide state of the frame: set up at load, never freed.
 #pragma once
 
-#include "plugin/frame/calling.hpp"
+#include "plugin/interface/calling.hpp"
 
 namespace kz {
 

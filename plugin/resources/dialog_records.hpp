@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "plugin/resources/mazovia.hpp"
-#include "plugin/resources/uklad_szablonu.hpp"
+#include "plugin/interface/mazovia.hpp"
+#include "plugin/interface/uklad_szablonu.hpp"
 
 namespace kz::szablon {
 

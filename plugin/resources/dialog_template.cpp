@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_records.hpp"
 #include "plugin/resources/dialog_texts.hpp"
 

@@ -2,7 +2,7 @@
 // dialog template block, in Mazovia bytes (mazovia.hpp).
 #pragma once
 
-#include "plugin/resources/mazovia.hpp"
+#include "plugin/interface/mazovia.hpp"
 
 namespace kz::texts {
 

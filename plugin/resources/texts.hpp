@@ -5,7 +5,7 @@
 // message box captions. All of them are Mazovia bytes (mazovia.hpp).
 #pragma once
 
-#include "plugin/resources/mazovia.hpp"
+#include "plugin/interface/mazovia.hpp"
 
 namespace kz::texts {
 

@@ -13,10 +13,10 @@
 
 #include "plugin/export/kolejnosc_listy.hpp"
 #include "plugin/export/pozycja_listy.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "plugin/export/plik_eksportu.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "plugin/export/export_command.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace {
 

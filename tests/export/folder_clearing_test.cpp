@@ -13,7 +13,7 @@
 
 #include "host/core/utf8_path.hpp"
 #include "plugin/export/czyszczenie_katalogu.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
-#include "plugin/frame/windows_api.hpp"
+#include "plugin/interface/windows_api.hpp"
 
 namespace {
 
@@ -48,12 +48,12 @@ TEST_F(LazyBinding, MemberFunctionsKeepThisAndTheirStackArguments) {
     // Entry 11 of the dialog base: a thiscall with two stack arguments that
     // the callee removes; it answers 1.
     using MayClose = int(KZ_THISCALL*)(void*, int, int);
-    const auto mayClose = reinterpret_cast<MayClose>(slot(Slot::DialogBaseEntry11));
+    const auto mayClose = reinterpret_cast<MayClose>(slot(Slot::DialogBaseMayClose));
     volatile int guard = 0x5EED;
     EXPECT_EQ(mayClose(object, 20481, 1), 1);
     EXPECT_EQ(mayClose(object, 20481, 1), 1);
     EXPECT_EQ(guard, 0x5EED);
-    EXPECT_EQ(slot(Slot::DialogBaseEntry11), hostAddress(Slot::DialogBaseEntry11));
+    EXPECT_EQ(slot(Slot::DialogBaseMayClose), hostAddress(Slot::DialogBaseMayClose));
 
     kz::host<Slot::DialogBaseDestroy>()(object);
     EXPECT_EQ(slot(Slot::DialogBaseDestroy), hostAddress(Slot::DialogBaseDestroy));

@@ -11,7 +11,7 @@
 #include "host/data/data_in_use.hpp"
 #include "host/services/services.hpp"
 #include "host/text/mazovia.hpp"
-#include "plugin/export/rekordy_zakupow.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
 
 namespace {

@@ -1,5 +1,5 @@
 // Each build of this file holds one text that must not compile.
-#include "plugin/resources/mazovia.hpp"
+#include "plugin/interface/mazovia.hpp"
 
 #if defined(KZ_TEXT_EURO)
 constexpr auto kTekst = KZ_MAZOVIA("Cena 5 €");

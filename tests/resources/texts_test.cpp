@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plugin/export/opcje_eksportu.hpp"
+#include "plugin/interface/opcje_eksportu.hpp"
 #include "plugin/resources/dialog_texts.hpp"
 #include "plugin/resources/texts.hpp"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/test_text.hpp"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "plugin/resources/uklad_szablonu.hpp"
+#include "plugin/interface/uklad_szablonu.hpp"
 
 namespace hadrek::toolkit::testing {
 

@@ -8,6 +8,7 @@
 #include "host/core/context.hpp"
 #include "host/registry/registry.hpp"
 #include "host/services/services.hpp"
+#include "host/toolkit/display.hpp"
 #include "host/toolkit/screen/front_end_factory.hpp"
 #include "plugin/resources/dialog_template.hpp"
 
@@ -20,11 +21,11 @@ KeySession::KeySession(std::string_view script) {
         ADD_FAILURE() << "key script \"" << script << "\" does not parse at " << error->token;
     else
         keys = std::get<std::vector<screen::Key>>(std::move(parsed));
-    context().frontEnd =
-        screen::makeFrontEnd({std::move(keys), true, [this](const screen::Screen& s) { screens_.push_back(s.snapshot()); }});
+    display().useFrontEnd(
+        screen::makeFrontEnd({std::move(keys), true, [this](const screen::Screen& s) { screens_.push_back(s.snapshot()); }}));
 }
 
-KeySession::~KeySession() { context().frontEnd.reset(); }
+KeySession::~KeySession() { display().useFrontEnd(nullptr); }
 
 HostDelegate::HostDelegate(void* object, std::uint16_t dispatchOrdinal) {
     services::delegateMake(storage_, object, serviceAddress(dispatchOrdinal));

@@ -19,7 +19,7 @@ struct FakeEntries {
 
 FakeDialog::FakeDialog() : object_{{}, this} {
     services::dialogBaseConstruct(&object_);
-    const void* const* base = dialogBaseTable();
+    const void* const* base = readDialogBasePart(&object_).table;
     table_.assign(base, base + kDialogTableEntries);
     table_[kKeyHandler] = reinterpret_cast<const void*>(&FakeEntries::keyHandler);
     table_[kCommandHandler] = reinterpret_cast<const void*>(&FakeEntries::commandHandler);

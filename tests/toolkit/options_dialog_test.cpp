@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "host/services/services.hpp"
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "tests/toolkit/dialog_session.hpp"
 
 namespace hadrek::toolkit::testing {

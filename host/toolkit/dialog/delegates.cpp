@@ -1,19 +1,18 @@
 #include "host/toolkit/dialog/delegates.hpp"
 
 #include <cstring>
-#include <set>
+#include <map>
 
 #include "host/core/context.hpp"
-#include "host/platform/host_module.hpp"
-#include "host/registry/registry.hpp"
 
 namespace hadrek::toolkit {
 namespace {
 
 constexpr std::uint32_t kLive = 0x44454C47;  // "DELG"
 
-std::set<const void*>& liveDelegates() {
-    static std::set<const void*> live;
+// Live delegates by storage, with the ordinal of their dispatch function.
+std::map<const void*, std::uint16_t>& liveDelegates() {
+    static std::map<const void*, std::uint16_t> live;
     return live;
 }
 
@@ -37,41 +36,30 @@ T get(const void* storage, unsigned offset) {
     return value;
 }
 
-// A caller outside the host module holds the exported entry; one linked
-// with the host library (the in-process tests) holds the function itself.
-std::uint16_t dispatchOrdinal(void* dispatch) {
-    if (!dispatch) return 0;
-    for (const kz::Slot slot :
-         {kz::Slot::DispatchSelectionSecond, kz::Slot::DispatchOptions, kz::Slot::DispatchSelectionFirst}) {
-        const std::uint16_t ordinal = kz::ordinalOf(slot);
-        if (dispatch == exportedAddress(ordinal) || dispatch == serviceAddress(ordinal)) return ordinal;
-    }
-    return 0;
-}
-
 }  // namespace
 
-void makeDelegate(void* storage, void* object, void* dispatch) {
+void makeDelegate(void* storage, void* object, void* dispatch, std::uint16_t ordinal) {
     put(storage, kDelegateTable, &kDelegateEntries[0]);
     put(storage, kDelegateObject, object);
     put(storage, kDelegateDispatch, dispatch);
     put(storage, kDelegateMark, kLive);
-    liveDelegates().insert(storage);
-    context().log.write({{"event", "delegate"}, {"action", "make"}, {"dispatch", dispatchOrdinal(dispatch)}});
+    liveDelegates()[storage] = ordinal;
+    context().log.write({{"event", "delegate"}, {"action", "make"}, {"dispatch", ordinal}});
 }
 
 void destroyDelegate(void* storage) {
-    if (!liveDelegates().erase(storage))
+    const auto live = liveDelegates().find(storage);
+    if (live == liveDelegates().end())
         fatal(73, serviceMessage(kz::Slot::DelegateDestroy, "was handed a delegate that is not alive"));
-    context().log.write(
-        {{"event", "delegate"}, {"action", "destroy"}, {"dispatch", dispatchOrdinal(get<void*>(storage, kDelegateDispatch))}});
+    context().log.write({{"event", "delegate"}, {"action", "destroy"}, {"dispatch", live->second}});
+    liveDelegates().erase(live);
     put(storage, kDelegateMark, std::uint32_t{0});
 }
 
 std::optional<Delegate> delegateFromValue(void* value) {
-    if (!value || !liveDelegates().count(value) || get<std::uint32_t>(value, kDelegateMark) != kLive) return std::nullopt;
-    void* dispatch = get<void*>(value, kDelegateDispatch);
-    return Delegate{get<void*>(value, kDelegateObject), dispatch, dispatchOrdinal(dispatch)};
+    const auto live = liveDelegates().find(value);
+    if (live == liveDelegates().end() || get<std::uint32_t>(value, kDelegateMark) != kLive) return std::nullopt;
+    return Delegate{get<void*>(value, kDelegateObject), get<void*>(value, kDelegateDispatch), live->second};
 }
 
 }  // namespace hadrek::toolkit

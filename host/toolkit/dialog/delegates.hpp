@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "plugin/frame/calling.hpp"
-#include "plugin/frame/host_signatures.hpp"
+#include "plugin/interface/calling.hpp"
+#include "plugin/interface/host_signatures.hpp"
 
 namespace hadrek::toolkit {
 
@@ -24,7 +24,9 @@ struct Delegate {
     std::uint16_t ordinal;  // of the dispatch function, 0 when it is none of the host's
 };
 
-void makeDelegate(void* storage, void* object, void* dispatch);
+// `ordinal` says which of the host's dispatch functions `dispatch` is, 0
+// when it is none of them; the runner picks its delegates by it.
+void makeDelegate(void* storage, void* object, void* dispatch, std::uint16_t ordinal);
 void destroyDelegate(void* storage);
 
 // The delegate behind a value handed to the runner; none when the value is

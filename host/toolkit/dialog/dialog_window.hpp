@@ -12,7 +12,7 @@
 #include "host/toolkit/dialog/list_view.hpp"
 #include "host/toolkit/display.hpp"
 #include "host/toolkit/template/template_reader.hpp"
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 
 namespace hadrek::toolkit {
 

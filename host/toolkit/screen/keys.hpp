@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "plugin/resources/dialog_ids.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 
 namespace hadrek::screen {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/resources/uklad_szablonu.hpp"
+#include "plugin/interface/uklad_szablonu.hpp"
 
 namespace hadrek::toolkit {
 

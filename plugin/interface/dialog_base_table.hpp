@@ -3,7 +3,7 @@
 // entry. Positions come from dialog_base_entries.inc.
 #pragma once
 
-#include "plugin/frame/host_table.hpp"
+#include "plugin/interface/host_table.hpp"
 
 namespace kz {
 
@@ -13,7 +13,7 @@ inline constexpr unsigned kDialogTableEntries = 35;
 enum class OwnEntry : unsigned {
 #define OWN_ENTRY(entry, role) role = entry,
 #define INHERITED_ENTRY(entry, role)
-#include "plugin/frame/dialog_base_entries.inc"
+#include "plugin/interface/dialog_base_entries.inc"
 #undef INHERITED_ENTRY
 #undef OWN_ENTRY
 };
@@ -27,7 +27,7 @@ struct DialogBaseEntry {
 inline constexpr DialogBaseEntry kDialogBaseEntries[] = {
 #define OWN_ENTRY(entry, role) {entry, false, Slot{}},
 #define INHERITED_ENTRY(entry, role) {entry, true, Slot::role},
-#include "plugin/frame/dialog_base_entries.inc"
+#include "plugin/interface/dialog_base_entries.inc"
 #undef INHERITED_ENTRY
 #undef OWN_ENTRY
 };
@@ -40,7 +40,11 @@ constexpr bool dialogBaseEntriesInOrder() {
 }
 static_assert(dialogBaseEntriesInOrder(), "dialog_base_entries.inc must list entries 0..34 in order");
 
-// The host function behind an inherited entry.
-constexpr Slot inheritedSlot(unsigned entry) { return kDialogBaseEntries[entry].slot; }
+// Where the host function bound in `slot` stands in the table.
+consteval unsigned inheritedEntry(Slot slot) {
+    for (const DialogBaseEntry& e : kDialogBaseEntries)
+        if (e.inherited && e.slot == slot) return e.entry;
+    throw "no inherited entry is bound to this slot";
+}
 
 }  // namespace kz

@@ -9,7 +9,7 @@ namespace kz {
 
 enum class PluginExport : std::uint16_t {
 #define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) role = ordinal,
-#include "plugin/frame/plugin_exports.inc"
+#include "plugin/interface/plugin_exports.inc"
 #undef PLUGIN_EXPORT
 };
 
@@ -17,7 +17,7 @@ constexpr std::uint16_t ordinalOf(PluginExport role) { return static_cast<std::u
 
 inline constexpr std::uint16_t kPluginExportOrdinals[] = {
 #define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) ordinal,
-#include "plugin/frame/plugin_exports.inc"
+#include "plugin/interface/plugin_exports.inc"
 #undef PLUGIN_EXPORT
 };
 

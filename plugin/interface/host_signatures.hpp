@@ -7,8 +7,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin/frame/calling.hpp"
-#include "plugin/frame/host_table.hpp"
+#include "plugin/interface/calling.hpp"
+#include "plugin/interface/host_table.hpp"
 
 namespace kz {
 

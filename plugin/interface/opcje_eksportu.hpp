@@ -7,9 +7,9 @@
 
 #include <cstddef>
 
-#include "plugin/export/rekordy_zakupow.hpp"
-#include "plugin/resources/dialog_ids.hpp"
-#include "plugin/resources/mazovia.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
+#include "plugin/interface/dialog_ids.hpp"
+#include "plugin/interface/mazovia.hpp"
 
 namespace kz {
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin/frame/plugin_exports.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 
 namespace kz {
 

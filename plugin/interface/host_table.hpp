@@ -5,13 +5,13 @@
 
 #include <cstdint>
 
-#include "plugin/frame/calling.hpp"
+#include "plugin/interface/calling.hpp"
 
 namespace kz {
 
 enum class Slot : unsigned {
 #define HOST_FUNCTION(slot, ordinal, role, what) role = slot,
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 };
 
@@ -23,7 +23,7 @@ struct HostFunction {
 
 inline constexpr HostFunction kHostFunctions[] = {
 #define HOST_FUNCTION(slot, ordinal, role, what) {slot, ordinal, #role},
-#include "plugin/frame/host_functions.inc"
+#include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 };
 
