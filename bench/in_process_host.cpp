@@ -16,16 +16,17 @@
 #include "host/toolkit/screen/front_end.hpp"
 #include "host/toolkit/screen/keys.hpp"
 #include "plugin/frame/exports.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 
 namespace bench {
 namespace {
 
-// The exports as the plug-in declares them: 30001 attaches (and, with null
-// arguments, detaches), 30008 activates.
+// The exports as the plug-in declares them: attach (with null arguments,
+// detach) and activate.
 using AttachExport = decltype(&kz_attach);
 using ActivateExport = decltype(&kz_activate);
-constexpr std::uint16_t kAttach = 30001;
-constexpr std::uint16_t kActivate = 30008;
+constexpr std::uint16_t kAttach = kz::ordinalOf(kz::PluginExport::Attach);
+constexpr std::uint16_t kActivate = kz::ordinalOf(kz::PluginExport::Activate);
 
 // The buffer the host hands over for the plug-in's description.
 constexpr std::size_t kDescriptionSize = 76;

@@ -5,8 +5,12 @@
 #include <fstream>
 #include <sstream>
 #include <string_view>
+#include <utility>
 
 #include "host/core/utf8_path.hpp"
+#include "help_text.hpp"
+#include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek {
@@ -49,47 +53,17 @@ std::optional<int> tableNumber(const std::string& nameOrNumber) {
     return std::nullopt;
 }
 
-const char* helpText() {
-    return R"(usage: hadrek --plugin PATH [options]
-       hadrek --generate N [--seed S]
-       hadrek --show FILE
-
-Loads the plug-in as the accounting host does: attach, activate (or ask for
-the failure report), run the menu command, detach, unload.
-
-  --plugin PATH          the plug-in to load (required)
-  --config-dir DIR       where KalvetZakupy.ini lives (default: .)
-  --keys SCRIPT          key tokens answering every box and dialog; @FILE reads
-                         them from FILE. When they run out a box closes with
-                         Enter and a dialog with Esc.
-  --log FILE             JSON Lines log of everything shown or done (- = stdout)
-  --run N                choose the menu command N times (default 1)
-  --screens DIR          write every rendered screen after every key to DIR
-  --save-template FILE   write the dialog template block the plug-in handed over
-  --query N              after activation, call exports 30009 and 30010(N)
-  --data FILE            the purchase documents the tables hold (JSON; see
-                         README); without it, the built-in sample
-  --generate N           write synthetic data of N documents to standard output
-                         in the --data format and load no plug-in
-  --seed S               the generator's seed (default 1)
-  --show FILE            print FILE, text in the host's code page (an export
-                         file, say), as UTF-8 and load no plug-in
-
-Fault options:
-  --interface-version N  answer N for the interface version (default 112)
-  --refuse-module TEXT   refuse the module, explaining with TEXT
-  --missing ORD[,ORD...] lack these host functions
-  --record-size TABLE=N  report record size N for TABLE (Tzak, Tzak_dok or a number)
-  --no-table TABLE       know no such table
-  --report               ask for the failure report even after a good attach
-  --debugger             claim a debugger is attached; debug strings go to the log
-                         (Linux flavour; under Windows the real calls answer)
-  --no-description       attach with a null description buffer
-  --fail-at N            the Nth call of a host function that can fail fails
-                         (INI access, table open, memory, folder picker, dialog
-                         runner); raise N run by run until one goes through
-  --help                 this text
-)";
+std::string helpText() {
+    std::string text(kHelpText);
+    const std::pair<std::string_view, unsigned> kFacts[] = {
+        {"{interface_version}", kz::kInterfaceVersion},
+        {"{query}", kz::ordinalOf(kz::PluginExport::Query)},
+        {"{query_value}", kz::ordinalOf(kz::PluginExport::QueryValue)},
+    };
+    for (const auto& [placeholder, value] : kFacts)
+        for (std::size_t at; (at = text.find(placeholder)) != std::string::npos;)
+            text.replace(at, placeholder.size(), std::to_string(value));
+    return text;
 }
 
 ParsedOptions parseOptions(const std::vector<std::string>& arguments) {

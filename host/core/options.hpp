@@ -50,7 +50,8 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& arguments);
-const char* helpText();
+// --help: host/core/help.txt with the interface's numbers filled in.
+std::string helpText();
 
 // Table numbers the host knows by name as well.
 std::optional<int> tableNumber(const std::string& nameOrNumber);

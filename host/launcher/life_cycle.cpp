@@ -133,7 +133,7 @@ int runPlugin(const HostOptions& options) {
 int hostMain(const std::vector<std::string>& arguments) {
     const ParsedOptions parsed = parseOptions(arguments);
     if (parsed.help) {
-        std::fputs(helpText(), stdout);
+        std::fputs(helpText().c_str(), stdout);
         return kExitOk;
     }
     if (!parsed.options) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "host/core/context.hpp"
+#include "host/text/host_texts.hpp"
 #include "host/text/markup.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/dialog/edit_field.hpp"
@@ -46,8 +47,6 @@ private:
     EditField field_;
 };
 
-const char kNotAFolderCaption[] = "Błąd";
-const char kNotAFolder[] = "Nie ma takiego katalogu:\n\x02%s\x01";
 
 }  // namespace
 
@@ -75,8 +74,8 @@ int pickFolder(const char* prompt, char* destination, int capacity) {
             break;
         }
         char message[600];
-        std::snprintf(message, sizeof message, text::fromUtf8(kNotAFolder).c_str(), path.c_str());
-        showBox({"message", text::fromUtf8(kNotAFolderCaption), message, false, {{"host", true}}});
+        std::snprintf(message, sizeof message, text::fromUtf8(texts::kNotAFolder).c_str(), path.c_str());
+        showBox({"message", text::fromUtf8(texts::kErrorCaption), message, false, {{"host", true}}});
     }
     screen.close(window);
     event["result"] = result;

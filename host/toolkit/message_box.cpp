@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/core/context.hpp"
+#include "host/text/host_texts.hpp"
 #include "host/text/markup.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/display.hpp"
@@ -12,8 +13,6 @@ namespace hadrek::toolkit {
 namespace {
 
 // The host's own words.
-constexpr std::u32string_view kTickText = U"Nie pokazuj więcej";
-constexpr std::u32string_view kOk = U"OK";
 
 class BoxWindow final : public Window {
 public:
@@ -40,11 +39,11 @@ public:
         if (tick_) {
             ++y;
             on.putText(box.x + 2, y, ticked_ ? U"[x] " : U"[ ] ");
-            on.putText(box.x + 6, y++, kTickText);
+            on.putText(box.x + 6, y++, texts::kDontShowAgain);
         }
         const int okX = box.x + (box.width - 6) / 2;
         on.putText(okX, box.bottom() - 2, U"[ ");
-        on.putText(okX + 2, box.bottom() - 2, kOk, Attr::KeyName);
+        on.putText(okX + 2, box.bottom() - 2, texts::kOk, Attr::KeyName);
         on.putText(okX + 4, box.bottom() - 2, U" ]");
         on.markFocus({okX, box.bottom() - 2, 6, 1});
     }

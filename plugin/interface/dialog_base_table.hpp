@@ -41,7 +41,7 @@ constexpr bool dialogBaseEntriesInOrder() {
 static_assert(dialogBaseEntriesInOrder(), "dialog_base_entries.inc must list entries 0..34 in order");
 
 // Where the host function bound in `slot` stands in the table.
-consteval unsigned inheritedEntry(Slot slot) {
+constexpr unsigned inheritedEntry(Slot slot) {
     for (const DialogBaseEntry& e : kDialogBaseEntries)
         if (e.inherited && e.slot == slot) return e.entry;
     throw "no inherited entry is bound to this slot";

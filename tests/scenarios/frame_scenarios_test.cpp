@@ -35,11 +35,11 @@ TEST(LifeCycle, GoodHostAttachesActivatesAndDetaches) {
     const HostRun r = run({});
     ASSERT_EQ(r.exitCode, 0);
 
-    const auto attach = r.exportCalls(30001);
+    const auto attach = r.exportCalls(PluginExport::Attach);
     ASSERT_EQ(attach.size(), 2u);
     EXPECT_EQ(attach[0]["result"], 0);
     EXPECT_EQ(attach[0]["description"], kDescription);
-    EXPECT_EQ(r.exportCalls(30008).at(0)["args"], nlohmann::json::array({0}));
+    EXPECT_EQ(r.exportCalls(PluginExport::Activate).at(0)["args"], nlohmann::json::array({0}));
 
     const auto menu = r.all("menu");
     ASSERT_EQ(menu.size(), 2u);
@@ -107,8 +107,8 @@ TEST(LifeCycle, QueriesAnswerFixedValues) {
         SCOPED_TRACE(value);
         const HostRun r = run(withArguments({"--query", value}), value);
         ASSERT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.exportCalls(30009).at(0)["result"], 0);
-        EXPECT_EQ(r.exportCalls(30010).at(0)["hex"], "0xB669FD2E");
+        EXPECT_EQ(r.exportCalls(PluginExport::Query).at(0)["result"], 0);
+        EXPECT_EQ(r.exportCalls(PluginExport::QueryValue).at(0)["hex"], "0xB669FD2E");
     }
 }
 
@@ -119,7 +119,7 @@ TEST(LifeCycle, DetachWithoutActivateStillRemovesTheCommand) {
     ASSERT_EQ(menu.size(), 1u);
     EXPECT_EQ(menu[0]["action"], "remove");
     EXPECT_EQ(menu[0]["id"], 31042);
-    EXPECT_EQ(r.exportCalls(30001).at(1)["result"], 0);
+    EXPECT_EQ(r.exportCalls(PluginExport::Attach).at(1)["result"], 0);
 }
 
 TEST(Checks, AttachVerdicts) {
@@ -145,8 +145,8 @@ TEST(Checks, AttachVerdicts) {
         SCOPED_TRACE(joined);
         const HostRun r = run(withArguments(c.arguments), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.exportCalls(30001).at(0)["result"], c.attach);
-        EXPECT_EQ(r.exportCalls(30008).at(0)["args"][0], c.attach == 0 ? 0 : 1);
+        EXPECT_EQ(r.exportCalls(PluginExport::Attach).at(0)["result"], c.attach);
+        EXPECT_EQ(r.exportCalls(PluginExport::Activate).at(0)["args"][0], c.attach == 0 ? 0 : 1);
         EXPECT_EQ(r.count("table") > 0, c.sizesChecked);
         // Refused or not, nothing is shown during attach itself, and a
         // refused plug-in adds no command.
@@ -181,7 +181,7 @@ TEST(Report, MissingFunctions) {
         SCOPED_TRACE(c.missing);
         const HostRun r = run(withArguments({"--missing", c.missing}), std::to_string(n++));
         ASSERT_EQ(r.exitCode, 0);
-        EXPECT_EQ(r.exportCalls(30001).at(0)["result"], -1);
+        EXPECT_EQ(r.exportCalls(PluginExport::Attach).at(0)["result"], -1);
         EXPECT_EQ(r.count("notice"), 0u);
         EXPECT_EQ(r.count("service"), 0u) << "no host function is asked while some are missing";
         EXPECT_EQ(stopText(r), "Wtyczka \"" + kDescription + "\" potrzebuje zaimportować\n" + c.list +

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "scenario_snapshots.hpp"
+#include "plugin/interface/dialog_base_table.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/test_text.hpp"
 
@@ -208,20 +210,19 @@ TEST(Options, TheObjectTableIsUsedBothWays) {
         EXPECT_EQ(e["serial"], serial) << "the export object is `this`";
         ordinalOfEntry[e["entry"]] = e["ordinal"];
     }
-    EXPECT_EQ(ordinalOfEntry[3], 20959);
-    EXPECT_EQ(ordinalOfEntry[11], 20957);
-    EXPECT_EQ(ordinalOfEntry[13], 20949);
-    EXPECT_EQ(ordinalOfEntry[34], 24004);
+    for (const Slot called : {Slot::DialogBaseOpened, Slot::DialogBaseMayClose, Slot::DialogBaseFocusMoved, Slot::DialogBaseClosed})
+        EXPECT_EQ(ordinalOfEntry[inheritedEntry(called)], ordinalOf(called)) << "entry " << inheritedEntry(called);
     // Delegate made before the run and destroyed after it; the selection
     // dialog that follows the confirmation has delegates of its own.
     std::vector<std::string> order;
     for (const auto& e : r.events) {
         const std::string kind = e.value("event", "");
-        if ((kind == "delegate" && e.value("dispatch", 0) == 20927) || (kind == "dialog" && e.value("id", 0) == 20082))
+        if ((kind == "delegate" && e.value("dispatch", 0) == ordinalOf(Slot::DispatchOptions)) ||
+            (kind == "dialog" && e.value("id", 0) == kDialogOpcji))
             order.push_back(kind + ":" + e.value("action", ""));
     }
     EXPECT_EQ(order, (std::vector<std::string>{"delegate:make", "dialog:open", "dialog:close", "delegate:destroy"}));
-    EXPECT_EQ(r.all("delegate").at(0)["dispatch"], 20927);
+    EXPECT_EQ(r.all("delegate").at(0)["dispatch"], ordinalOf(Slot::DispatchOptions));
 }
 
 TEST(Options, TheBlockHandedToTheRunnerIsSaved) {

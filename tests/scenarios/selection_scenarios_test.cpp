@@ -345,7 +345,7 @@ TEST(Scan, EachFailedGrowthKeepsWhatWasGatheredAndTheNextTypeIsStillWalked) {
         if (faults.empty()) break;
         const std::string service = faults.at(0)["service"];
         const auto rows = rowsOf(selectionScreen(r, "close"));
-        if (service == "21286") {
+        if (service == serviceName(Slot::MemoryResize)) {
             int growth = 0;
             for (const auto& e : r.all("memory"))
                 if (e["action"] == "resize" && ++growth && e["result"] == "null") break;
@@ -361,7 +361,7 @@ TEST(Scan, EachFailedGrowthKeepsWhatWasGatheredAndTheNextTypeIsStillWalked) {
             EXPECT_EQ(rows.size(), growth == 1 ? 5u : 16u);
             EXPECT_EQ(resizes(r), growth == 1 ? (std::vector<long long>{15100, 15100})
                                               : (std::vector<long long>{15100, 30200, 30200}));
-        } else if (service == "52256" && faultAfterOptions(r)) {
+        } else if (service == serviceName(Slot::TableOpen) && faultAfterOptions(r)) {
             failedOpening = true;
             EXPECT_EQ(messages(r), std::vector<std::string>{"Błąd: Błąd operacji dyskowej!"});
             EXPECT_EQ(selectionDialogs(r), 0);
@@ -476,8 +476,10 @@ TEST(Selection, ConfirmingGoesOnAndAnythingElseEndsTheRun) {
         // Delegates: made 20917 then 20936, destroyed the other way round.
         std::vector<std::string> delegates;
         for (const auto& e : r.all("delegate"))
-            if (e["dispatch"] != 20927) delegates.push_back(e["action"].get<std::string>() + " " + e["dispatch"].dump());
-        EXPECT_EQ(delegates, (std::vector<std::string>{"make 20917", "make 20936", "destroy 20936", "destroy 20917"}));
+            if (e["dispatch"] != ordinalOf(Slot::DispatchOptions))
+                delegates.push_back(e["action"].get<std::string>() + " " + e["dispatch"].dump());
+        const std::string rows = serviceName(Slot::DispatchSelectionSecond), keys = serviceName(Slot::DispatchSelectionFirst);
+        EXPECT_EQ(delegates, (std::vector<std::string>{"make " + rows, "make " + keys, "destroy " + keys, "destroy " + rows}));
         EXPECT_EQ(r.count("memory"), 2u) << "one block made, freed at the tear-down";
     }
 }

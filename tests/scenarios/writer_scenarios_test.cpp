@@ -441,7 +441,7 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
         if (faults.empty()) break;
         const std::string service = faults.at(0)["service"];
         std::vector<Doc> expected = docs;
-        if (service == "52534") {
+        if (service == serviceName(Slot::FileOpen)) {
             const auto files = w.host.all("file");
             int nth = 0;
             for (const auto& e : files) {
@@ -468,17 +468,17 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
             EXPECT_EQ(writtenText, expectedText);
             EXPECT_EQ(joined(shown), counted(invoices, receipts) + "\n" + folderMessage(w.out) + "\n");
         }
-        const bool cleared = service != "40503" && (wrote || faultAfterSelection(w.host));
+        const bool cleared = service != serviceName(Slot::DirSearchFirst) && (wrote || faultAfterSelection(w.host));
         if (!cleared) files.push_back("notatki.txt");
         std::sort(files.begin(), files.end());
         EXPECT_EQ(entries(w.out), files) << "after a fault in " << service;
 
-        if (service == "40503") failedSearch = true;
-        if (service == "52256" && faultAfterSelection(w.host)) {
+        if (service == serviceName(Slot::DirSearchFirst)) failedSearch = true;
+        if (service == serviceName(Slot::TableOpen) && faultAfterSelection(w.host)) {
             ++failedTables;
             EXPECT_EQ(shown, std::vector<std::string>{"Błąd: Błąd operacji dyskowej w wpiszDokumentyDoPliku!"});
         }
-        if (service == "21286" && faultAfterSelection(w.host)) {
+        if (service == serviceName(Slot::MemoryResize) && faultAfterSelection(w.host)) {
             failedShrink = true;
             EXPECT_EQ(shown, std::vector<std::string>{"Błąd: Błąd podczas alokowania pamięci w KalvetZakupy!\n"
                                                       "Operacja niekompletna!"});

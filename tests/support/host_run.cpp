@@ -41,10 +41,10 @@ nlohmann::json HostRun::only(const std::string& event) const {
     return found.empty() ? nlohmann::json::object() : found.front();
 }
 
-std::vector<nlohmann::json> HostRun::exportCalls(int ordinal) const {
+std::vector<nlohmann::json> HostRun::exportCalls(PluginExport role) const {
     std::vector<nlohmann::json> found;
     for (const auto& e : all("export-call"))
-        if (e.value("ordinal", 0) == ordinal) found.push_back(e);
+        if (e.value("ordinal", 0) == ordinalOf(role)) found.push_back(e);
     return found;
 }
 

@@ -7,6 +7,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "plugin/interface/host_table.hpp"
+#include "plugin/interface/plugin_exports.hpp"
+
 namespace kz::test {
 
 struct HostRun {
@@ -18,9 +21,12 @@ struct HostRun {
     // The one event of that kind; fails the test when there are none or more.
     nlohmann::json only(const std::string& event) const;
     std::size_t count(const std::string& event) const { return all(event).size(); }
-    // The export calls of one ordinal, in order.
-    std::vector<nlohmann::json> exportCalls(int ordinal) const;
+    // The calls of one of the plug-in's exports, in order.
+    std::vector<nlohmann::json> exportCalls(PluginExport role) const;
 };
+
+// A service as the log's events name it: by its ordinal, in text.
+inline std::string serviceName(Slot slot) { return std::to_string(ordinalOf(slot)); }
 
 struct HostRunOptions {
     std::vector<std::string> arguments;

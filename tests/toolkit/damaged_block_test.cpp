@@ -39,9 +39,9 @@ Block realBlock() {
 
 // Runs dialog `id` from `block` the way the plug-in would, F12 pressed.
 int runFrom(const void* block, int id, FakeDialog& fake) {
-    HostDelegate rows(fake.object(), 20917);
-    HostDelegate keys(fake.object(), 20936);
-    HostDelegate commands(fake.object(), 20927);
+    HostDelegate rows(fake.object(), kz::Slot::DispatchSelectionSecond);
+    HostDelegate keys(fake.object(), kz::Slot::DispatchSelectionFirst);
+    HostDelegate commands(fake.object(), kz::Slot::DispatchOptions);
     unsigned char buffer[370] = {};
     KeySession session("Ins Alt-B F12");
     const int result = id == kSelectionDialog

@@ -27,8 +27,8 @@ KeySession::KeySession(std::string_view script) {
 
 KeySession::~KeySession() { display().useFrontEnd(nullptr); }
 
-HostDelegate::HostDelegate(void* object, std::uint16_t dispatchOrdinal) {
-    services::delegateMake(storage_, object, serviceAddress(dispatchOrdinal));
+HostDelegate::HostDelegate(void* object, kz::Slot dispatch) {
+    services::delegateMake(storage_, object, serviceAddress(kz::ordinalOf(dispatch)));
 }
 
 HostDelegate::~HostDelegate() { destroy(); }
@@ -47,8 +47,8 @@ void HostDelegate::destroy() {
 
 int runSelection(FakeDialog& fake, void* keyDelegate, void* rowDelegate) {
     // Made and destroyed in the plug-in's order: rows first, keys last.
-    HostDelegate rows(fake.object(), 20917);
-    HostDelegate keys(fake.object(), 20936);
+    HostDelegate rows(fake.object(), kz::Slot::DispatchSelectionSecond);
+    HostDelegate keys(fake.object(), kz::Slot::DispatchSelectionFirst);
     std::uint32_t buffer = 0;
     const int result = services::dialogRun(fake.object(), kz::dialogTemplateBlock(), kSelectionDialog, &buffer,
                                            keyDelegate ? keyDelegate : keys.value(),
@@ -58,7 +58,7 @@ int runSelection(FakeDialog& fake, void* keyDelegate, void* rowDelegate) {
 }
 
 int runOptions(FakeDialog& fake, unsigned char* buffer, void* commandDelegate) {
-    HostDelegate commands(fake.object(), 20927);
+    HostDelegate commands(fake.object(), kz::Slot::DispatchOptions);
     const int result = services::dialogRun(fake.object(), kz::dialogTemplateBlock(), kOptionsDialog, buffer,
                                            commandDelegate ? commandDelegate : commands.value());
     fake.runOver = true;

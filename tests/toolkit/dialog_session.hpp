@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plugin/interface/host_table.hpp"
 #include "tests/support/test_text.hpp"
 #include "tests/toolkit/fake_dialog.hpp"
 
@@ -37,7 +38,7 @@ private:
 // A delegate on test storage, made with 20972 and destroyed with 20973.
 class HostDelegate {
 public:
-    HostDelegate(void* object, std::uint16_t dispatchOrdinal);
+    HostDelegate(void* object, kz::Slot dispatch);
     ~HostDelegate();
     HostDelegate(const HostDelegate&) = delete;
     HostDelegate& operator=(const HostDelegate&) = delete;

@@ -208,7 +208,7 @@ TEST(OptionsDialog, CommandsGoToTheObjectItsDelegateBinds) {
     Buffer buffer = filledBuffer();
     FakeDialog running;
     FakeDialog bound;
-    HostDelegate commands(bound.object(), 20927);
+    HostDelegate commands(bound.object(), kz::Slot::DispatchOptions);
     KeySession session("Alt-B F12");
     EXPECT_EQ(runOptions(running, buffer.data(), commands.value()), kConfirmed);
     EXPECT_TRUE(running.callsTo(kCommandHandler).empty());

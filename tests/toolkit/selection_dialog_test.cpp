@@ -294,16 +294,16 @@ TEST(SelectionDialog, CallsThroughTheDelegatesItWasHanded) {
     running.rows = documentRows(2);
     FakeDialog bound;
     bound.rows = documentRows(4);
-    HostDelegate boundKeys(bound.object(), 20936);
-    HostDelegate boundRows(bound.object(), 20917);
-    HostDelegate destroyed(bound.object(), 20936);
+    HostDelegate boundKeys(bound.object(), kz::Slot::DispatchSelectionFirst);
+    HostDelegate boundRows(bound.object(), kz::Slot::DispatchSelectionSecond);
+    HostDelegate destroyed(bound.object(), kz::Slot::DispatchSelectionFirst);
     void* destroyedValue = destroyed.value();
     destroyed.destroy();
 
     const struct {
         const char* what;
-        void* keys;  // null: a delegate of 20936 bound to `running`
-        void* rows;  // null: a delegate of 20917 bound to `running`
+        void* keys;  // null: a delegate of the first selection dispatch bound to `running`
+        void* rows;  // null: a delegate of the second selection dispatch bound to `running`
         FakeDialog* keysReach;
         FakeDialog* rowsReach;
     } cases[] = {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "host/core/context.hpp"
+#include "host/text/host_texts.hpp"
 #include "host/core/utf8_path.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/dialog/delegates.hpp"
@@ -20,11 +21,6 @@ std::vector<DialogWindow*>& running() {
     static std::vector<DialogWindow*> stack;
     return stack;
 }
-
-// The host's own words for a period it cannot take (UTF-8 here, Mazovia on
-// the screen).
-const char kBadDateCaption[] = "Błąd";
-const char kBadDateText[] = "Niepoprawna data.\nPodaj datę jako RRRRMMDD (np. 20261231)\nalbo zostaw pole puste.";
 
 class Run {
 public:
@@ -81,7 +77,7 @@ private:
         auto& controls = window_.controls();
         for (int i = 0; i < static_cast<int>(controls.size()); ++i)
             if (controls[i].edit && !controls[i].edit->valid()) {
-                showBox({"message", text::fromUtf8(kBadDateCaption), text::fromUtf8(kBadDateText), false,
+                showBox({"message", text::fromUtf8(texts::kErrorCaption), text::fromUtf8(texts::kBadDate), false,
                          {{"host", true}}});
                 window_.focusOn(i);
                 return std::nullopt;

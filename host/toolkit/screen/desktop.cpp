@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "host/text/host_texts.hpp"
+
 namespace hadrek::screen {
 
 namespace {
@@ -31,12 +33,12 @@ int putTitle(Screen& screen, int x, int y, std::u32string_view title)
 
 Desktop Desktop::standard()
 {
-    return Desktop{
-        .menuTitles = {U"~Kartoteki", U"~Dokumenty", U"~Miesiące", U"~Raporty", U"~Narzędzia"},
-        .openMenu = 2,
-        .menuPath = {U"Miesiące", U"Export-import danych", U"Export do innych programów", U"Kalvet zakupy"},
-        .keyHints = {{U"F1", U"Pomoc"}, {U"F10", U"Menu"}, {U"Esc", U"Wyjście"}},
-    };
+    Desktop desktop;
+    for (const std::u32string_view title : texts::kMenuTitles) desktop.menuTitles.emplace_back(title);
+    desktop.openMenu = texts::kOpenMenu;
+    for (const std::u32string_view step : texts::kMenuPath) desktop.menuPath.emplace_back(step);
+    for (const auto& hint : texts::kKeyHints) desktop.keyHints.push_back({std::u32string(hint[0]), std::u32string(hint[1])});
+    return desktop;
 }
 
 void drawDesktop(Screen& screen, const Desktop& desktop)
