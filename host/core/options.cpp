@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "host/core/utf8_path.hpp"
 #include "help_text.hpp"
+#include "host/core/utf8_path.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/plugin_exports.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
@@ -25,9 +25,9 @@ std::optional<long> number(const std::string& text) {
 }
 
 constexpr std::string_view kTakesValue[] = {
-    "--plugin", "--config-dir", "--keys", "--log", "--run", "--screens", "--save-template", "--query",
-    "--interface-version", "--refuse-module", "--missing", "--record-size", "--no-table", "--fail-at",
-    "--data", "--generate", "--seed", "--show",
+    "--plugin", "--config-dir",        "--keys",          "--log",     "--run",         "--screens",  "--save-template",
+    "--query",  "--interface-version", "--refuse-module", "--missing", "--record-size", "--no-table", "--fail-at",
+    "--data",   "--generate",          "--seed",          "--show",
 };
 
 // Document ids of generated data stay far below the 32-bit limit.

@@ -117,8 +117,7 @@ public:
     CivilDate date(const char* name) const {
         const json& value = required(name);
         const auto date = value.is_string() ? parseIsoDate(value.get_ref<const std::string&>()) : std::nullopt;
-        if (!date)
-            refuse(name, value.dump() + " is not a date RRRR-MM-DD (years 0001 to 9999)");
+        if (!date) refuse(name, value.dump() + " is not a date RRRR-MM-DD (years 0001 to 9999)");
         return *date;
     }
 
@@ -149,7 +148,8 @@ Line readLine(const json& object, const std::string& where) {
     line.extraText = f.text("extra_text", characters(kTekstDodatkowy));
     line.unit = f.text("unit", characters(kJednostka));
     constexpr double kLargestQuantity = INT32_MAX / 1000.0;
-    line.quantity = static_cast<std::int32_t>(storedQuantity(f.number("quantity", -kLargestQuantity, kLargestQuantity)));
+    line.quantity =
+        static_cast<std::int32_t>(storedQuantity(f.number("quantity", -kLargestQuantity, kLargestQuantity)));
     line.value = f.money("value");
     line.additionalValue = f.money("additional_value");
     line.rate = static_cast<std::int16_t>(f.integer("rate", INT16_MIN, INT16_MAX));
@@ -203,7 +203,8 @@ private:
         if (event == Event::key) {
             section_ = parsed.get<std::string>();
             if (section_ != "rates" && section_ != "documents")
-                throw DataError("the data, field \"" + section_ + "\": is not a field of the data (\"rates\", \"documents\")");
+                throw DataError("the data, field \"" + section_ +
+                                "\": is not a field of the data (\"rates\", \"documents\")");
             sawRates_ = sawRates_ || section_ == "rates";
         } else if (event == Event::object_start || event == Event::value) {
             throw DataError("the data, field \"" + section_ + "\": must be a list [...]");
@@ -219,9 +220,8 @@ private:
         f.onlyKnown({"type", "id", "id2", "number", "date", "contractor", "gross", "values_as_stored", "lines"});
         d.id2 = static_cast<std::int32_t>(f.integer("id2", INT32_MIN, INT32_MAX));
         const json& type = f.required("type");
-        if (!type.is_number_integer() ||
-            std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes), type.get<std::int64_t>()) ==
-                std::end(kDocumentTypes))
+        if (!type.is_number_integer() || std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes),
+                                                   type.get<std::int64_t>()) == std::end(kDocumentTypes))
             f.refuse("type", type.dump() + " is not a document type of this host (713 or 703)");
         d.type = static_cast<std::int16_t>(type.get<std::int64_t>());
         d.number = f.text("number", characters(kz::tzak::kNumerDokumentu));
@@ -243,7 +243,8 @@ private:
     }
 
     std::uint32_t contractorIndex(Contractor contractor) {
-        std::string key = contractor.symbol + '\0' + contractor.name + '\0' + contractor.address + '\0' + contractor.nip;
+        std::string key =
+            contractor.symbol + '\0' + contractor.name + '\0' + contractor.address + '\0' + contractor.nip;
         const auto [found, added] = contractors_.try_emplace(std::move(key), data_.contractors.size());
         if (added) data_.contractors.push_back(std::move(contractor));
         return found->second;
@@ -279,7 +280,8 @@ private:
         };
         std::vector<std::size_t> order(data_.documents.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
-        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return std::tuple(key(a), a) < std::tuple(key(b), b); });
+        std::sort(order.begin(), order.end(),
+                  [&](std::size_t a, std::size_t b) { return std::tuple(key(a), a) < std::tuple(key(b), b); });
         for (std::size_t i = 1; i < order.size(); ++i)
             if (key(order[i]) == key(order[i - 1])) {
                 const Document& d = data_.documents[order[i]];
@@ -301,8 +303,9 @@ template <typename Input>
 PurchaseData read(Input&& input) {
     Loader loader;
     try {
-        const json rest = json::parse(std::forward<Input>(input),
-                                      [&](int depth, Event event, json& parsed) { return loader.onEvent(depth, event, parsed); });
+        const json rest = json::parse(std::forward<Input>(input), [&](int depth, Event event, json& parsed) {
+            return loader.onEvent(depth, event, parsed);
+        });
     } catch (const json::exception& error) {
         // The library's own words say where: "parse error at line L, column C: ...".
         const std::string what = error.what();

@@ -36,20 +36,19 @@ DataFileWriter::DataFileWriter(std::ostream& out, const RateTable& rates) : out_
 void DataFileWriter::add(const Document& document, const Contractor& contractor) {
     Object lines = Object::array();
     for (const Line& line : document.lines) lines.push_back(lineJson(line));
-    const Object object = {
-        {"type", document.type},
-        {"id", document.id},
-        {"id2", document.id2},
-        {"number", text::toUtf8(document.number)},
-        {"date", isoText(document.date)},
-        {"contractor",
-         {{"symbol", text::toUtf8(contractor.symbol)},
-          {"name", text::toUtf8(contractor.name)},
-          {"address", text::toUtf8(contractor.address)},
-          {"nip", text::toUtf8(contractor.nip)}}},
-        {"gross", units(document.gross, 10000.0)},
-        {"values_as_stored", document.valuesAsStored},
-        {"lines", std::move(lines)}};
+    const Object object = {{"type", document.type},
+                           {"id", document.id},
+                           {"id2", document.id2},
+                           {"number", text::toUtf8(document.number)},
+                           {"date", isoText(document.date)},
+                           {"contractor",
+                            {{"symbol", text::toUtf8(contractor.symbol)},
+                             {"name", text::toUtf8(contractor.name)},
+                             {"address", text::toUtf8(contractor.address)},
+                             {"nip", text::toUtf8(contractor.nip)}}},
+                           {"gross", units(document.gross, 10000.0)},
+                           {"values_as_stored", document.valuesAsStored},
+                           {"lines", std::move(lines)}};
     out_ << (first_ ? "\n" : ",\n") << object.dump();
     first_ = false;
 }

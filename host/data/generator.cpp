@@ -68,14 +68,14 @@ struct Product {
 };
 
 constexpr Product kProducts[] = {
-    {"Mleko  2% 1 l", "szt", false},         {"Chleb żytni 500 g", "szt", false},
-    {"Masło ekstra 200 g", "szt", false},      {"Ser żółty gouda", "kg", true},
-    {"Woda mineralna 1,5 l", "szt", false},    {"Jabłka Szampion", "kg", true},
-    {"Mąka pszenna typ 450", "kg", true},      {"Cukier biały", "kg", true},
-    {"Olej rzepakowy", "l", true},             {"Papier ksero A4   500 ark.", "opak", false},
-    {"Płyn do naczyń 1 l", "szt", false},      {"Kiełbasa śląska", "kg", true},
-    {"Sok jabłkowy 1 l", "szt", false},        {"Piwo jasne 0,5 l", "szt", false},
-    {"Śledź w oleju 300 g", "szt", false},     {"Usługa transportowa", "usł", false},
+    {"Mleko  2% 1 l", "szt", false},        {"Chleb żytni 500 g", "szt", false},
+    {"Masło ekstra 200 g", "szt", false},   {"Ser żółty gouda", "kg", true},
+    {"Woda mineralna 1,5 l", "szt", false}, {"Jabłka Szampion", "kg", true},
+    {"Mąka pszenna typ 450", "kg", true},   {"Cukier biały", "kg", true},
+    {"Olej rzepakowy", "l", true},          {"Papier ksero A4   500 ark.", "opak", false},
+    {"Płyn do naczyń 1 l", "szt", false},   {"Kiełbasa śląska", "kg", true},
+    {"Sok jabłkowy 1 l", "szt", false},     {"Piwo jasne 0,5 l", "szt", false},
+    {"Śledź w oleju 300 g", "szt", false},  {"Usługa transportowa", "usł", false},
 };
 constexpr int kProductCount = sizeof kProducts / sizeof kProducts[0];
 
@@ -123,8 +123,9 @@ Document document(std::uint64_t seed, std::size_t position, const RateTable& rat
     d.id = static_cast<std::int32_t>(position + 1);
     d.id2 = position % kKowalEvery == kKowalEvery / 2 ? 0 : random.below(9) + 1;
     d.date = {kowal || random.chance(50) ? 2026 : 2025, random.below(12) + 1, random.below(28) + 1};
-    d.contractor = static_cast<std::uint32_t>(kowal ? random.below(kKowalContractors)
-                                                    : kKowalContractors + random.below(kContractorCount - kKowalContractors));
+    d.contractor =
+        static_cast<std::uint32_t>(kowal ? random.below(kKowalContractors)
+                                         : kKowalContractors + random.below(kContractorCount - kKowalContractors));
     char number[24];
     std::snprintf(number, sizeof number, "%s %d/%02d/%02d", d.type == 713 ? "FZ" : "PZ", d.id % 10000, d.date.month,
                   d.date.year % 100);

@@ -57,8 +57,8 @@ std::optional<CivilDate> checked(std::optional<int> year, std::optional<int> mon
 }  // namespace
 
 bool isValid(const CivilDate& date) {
-    return date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 && date.month <= 12 &&
-           date.day >= 1 && date.day <= daysInMonth(date.year, date.month);
+    return date.year >= kFirstYear && date.year <= kLastYear && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+           date.day <= daysInMonth(date.year, date.month);
 }
 
 std::uint32_t dayNumber(const CivilDate& date) {

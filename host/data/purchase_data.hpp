@@ -26,9 +26,9 @@ struct Line {
     std::string code;
     std::string extraText;
     std::string unit;
-    std::int32_t quantity = 0;     // thousandths
-    double value = 0;              // ten-thousandths
-    double additionalValue = 0;    // ten-thousandths
+    std::int32_t quantity = 0;   // thousandths
+    double value = 0;            // ten-thousandths
+    double additionalValue = 0;  // ten-thousandths
     std::int16_t rate = 0;
 };
 

@@ -81,7 +81,8 @@ int attach(const PluginModule& plugin, bool withDescription) {
 void runMenuCommand(int run) {
     HostContext& host = context();
     if (host.menu.empty()) {
-        host.log.write({{"event", "menu-command"}, {"run", run}, {"result", nullptr}, {"note", "the menu holds no command"}});
+        host.log.write(
+            {{"event", "menu-command"}, {"run", run}, {"result", nullptr}, {"note", "the menu holds no command"}});
         return;
     }
     const MenuCommand command = host.menu.front();

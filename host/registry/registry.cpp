@@ -29,7 +29,8 @@ void* implementation(Fn function) {
 
 struct ServiceTable {
     ServiceTable() {
-#define HOST_FUNCTION(slot, ordinal, role, what) hadrek_serviceTable[slot] = reinterpret_cast<void*>(&unimplemented<ordinal>);
+#define HOST_FUNCTION(slot, ordinal, role, what) \
+    hadrek_serviceTable[slot] = reinterpret_cast<void*>(&unimplemented<ordinal>);
 #include "plugin/interface/host_functions.inc"
 #undef HOST_FUNCTION
 #define HADREK_SERVICE(role, function) \
@@ -37,7 +38,7 @@ struct ServiceTable {
         HADREK_SERVICES(HADREK_SERVICE)
 #undef HADREK_SERVICE
 #define OWN_ENTRY(entry, role)
-#define INHERITED_ENTRY(entry, role)                          \
+#define INHERITED_ENTRY(entry, role)                             \
     hadrek_serviceTable[static_cast<unsigned>(kz::Slot::role)] = \
         implementation<kz::Slot::role>(&services::dialogBaseEntry<entry>);
 #include "plugin/interface/dialog_base_entries.inc"

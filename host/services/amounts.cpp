@@ -22,8 +22,9 @@ constexpr int kNetToGross = 1;
 // whole amount's half-hundredths exact for the rounding that follows.
 double KZ_CDECL lineRateConversion(int conversion, int rateKind, double amount) {
     if (conversion != kNetToGross)
-        fatal(71, serviceMessage(kz::Slot::LineRateConversion,
-                                 "was asked for conversion " + std::to_string(conversion) + "; this host knows only 1"));
+        fatal(71,
+              serviceMessage(kz::Slot::LineRateConversion,
+                             "was asked for conversion " + std::to_string(conversion) + "; this host knows only 1"));
     const data::Rate* rate = data::findRate(rateKind);
     return rate ? amount * (100 + rate->percent) / 100 : amount;
 }

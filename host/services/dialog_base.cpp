@@ -23,7 +23,8 @@ void* KZ_THISCALL dialogBaseConstruct(void* self) {
     toolkit::DialogBasePart part{dialogBaseTable(), g_nextSerial++};
     toolkit::writeDialogBasePart(self, part);
     liveObjects().insert(part.serial);
-    context().log.write({{"event", "object"}, {"action", "construct"}, {"class", "WDialogBase"}, {"serial", part.serial}});
+    context().log.write(
+        {{"event", "object"}, {"action", "construct"}, {"class", "WDialogBase"}, {"serial", part.serial}});
     return self;
 }
 
@@ -31,9 +32,11 @@ void* KZ_THISCALL dialogBaseConstruct(void* self) {
 void KZ_THISCALL dialogBaseDestroy(void* self) {
     const toolkit::DialogBasePart part = toolkit::readDialogBasePart(self);
     if (!liveObjects().erase(part.serial))
-        fatal(72, serviceMessage(kz::Slot::DialogBaseDestroy, "was handed an object whose dialog base part is not alive"),
+        fatal(72,
+              serviceMessage(kz::Slot::DialogBaseDestroy, "was handed an object whose dialog base part is not alive"),
               {{"serial", part.serial}});
-    context().log.write({{"event", "object"}, {"action", "destroy"}, {"class", "WDialogBase"}, {"serial", part.serial}});
+    context().log.write(
+        {{"event", "object"}, {"action", "destroy"}, {"class", "WDialogBase"}, {"serial", part.serial}});
     toolkit::writeDialogBasePart(self, {dialogBaseTable(), 0});
 }
 

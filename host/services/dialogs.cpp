@@ -81,14 +81,17 @@ void KZ_THISCALL delegateDestroy(void* storage) { toolkit::destroyDelegate(stora
 int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
     toolkit::DialogWindow* dialog = toolkit::runningDialog();
     if (!dialog || dialog->buffer() != buffer) {
-        context().log.write(
-            {{"event", "error"},
-             {"message", serviceMessage(kz::Slot::DialogDataExchange, "outside the run of the dialog owning that buffer")}});
+        context().log.write({{"event", "error"},
+                             {"message", serviceMessage(kz::Slot::DialogDataExchange,
+                                                        "outside the run of the dialog owning that buffer")}});
         return -1;
     }
-    if (fieldsToBuffer) dialog->fieldsToBuffer();
-    else dialog->bufferToFields();
-    context().log.write({{"event", "data-exchange"}, {"direction", fieldsToBuffer ? "fields-to-buffer" : "buffer-to-fields"}});
+    if (fieldsToBuffer)
+        dialog->fieldsToBuffer();
+    else
+        dialog->bufferToFields();
+    context().log.write(
+        {{"event", "data-exchange"}, {"direction", fieldsToBuffer ? "fields-to-buffer" : "buffer-to-fields"}});
     return 0;
 }
 

@@ -124,10 +124,11 @@ void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, 
     if (!path || !mode) fatal(71, serviceMessage(kz::Slot::FileOpen, "was handed a null path or mode"));
     const auto parsed = parseMode(mode);
     if (!parsed)
-        fatal(71, serviceMessage(kz::Slot::FileOpen,
-                                 std::string("was handed the mode \"") + mode + "\"; this host opens files for writing only"));
+        fatal(71, serviceMessage(kz::Slot::FileOpen, std::string("was handed the mode \"") + mode +
+                                                         "\"; this host opens files for writing only"));
     const std::filesystem::path where = platform::fileSystemPath(path);
-    nlohmann::json event = {{"event", "file"}, {"action", "open"}, {"path", platform::loggedPath(where)}, {"mode", mode}};
+    nlohmann::json event = {
+        {"event", "file"}, {"action", "open"}, {"path", platform::loggedPath(where)}, {"mode", mode}};
 
     auto stream = std::make_unique<Stream>();
     stream->text = parsed->text;
@@ -162,7 +163,8 @@ int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     va_start(arguments, text);
     const std::string_view formatted = format(text, arguments);
     va_end(arguments);
-    if (stream.text) writeText(stream, formatted);
+    if (stream.text)
+        writeText(stream, formatted);
     else {
         stream.out.write(formatted.data(), static_cast<std::streamsize>(formatted.size()));
         stream.bytes += formatted.size();

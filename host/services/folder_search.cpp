@@ -130,13 +130,16 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
                                                                "; this host searches for plain files only"));
     if (search.number) closeSearch(object, search);
 
-    nlohmann::json event = {{"event", "folder"}, {"action", "open"},
-                            {"pattern", platform::loggedPath(platform::fileSystemPath(pattern))}};
+    nlohmann::json event = {
+        {"event", "folder"}, {"action", "open"}, {"pattern", platform::loggedPath(platform::fileSystemPath(pattern))}};
     const auto folder = folderOfPattern(pattern);
     std::optional<std::vector<Entry>> entries;
-    if (injectFault(kz::Slot::DirSearchFirst)) event["reason"] = "fault";
-    else if (!folder) event["reason"] = "pattern";
-    else if (!(entries = regularFiles(*folder))) event["reason"] = "folder";
+    if (injectFault(kz::Slot::DirSearchFirst))
+        event["reason"] = "fault";
+    else if (!folder)
+        event["reason"] = "pattern";
+    else if (!(entries = regularFiles(*folder)))
+        event["reason"] = "folder";
     if (!entries) {
         event["result"] = kNotOpened;
         context().log.write(event);

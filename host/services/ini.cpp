@@ -55,8 +55,10 @@ int readPlain(const std::optional<std::string>& value, const char* format, va_li
     if (!value) return kNotFound;
     int expected = 0;
     for (const char* p = format; *p; ++p)
-        if (*p == '%' && p[1] != '%' && p[1] != '*') ++expected;
-        else if (*p == '%') ++p;
+        if (*p == '%' && p[1] != '%' && p[1] != '*')
+            ++expected;
+        else if (*p == '%')
+            ++p;
     return std::vsscanf(value->c_str(), format, arguments) == expected ? kDone : kNotFound;
 }
 
@@ -93,11 +95,11 @@ std::string writePlain(const char* format, va_list arguments) {
 }  // namespace
 
 // 41399: (file, operation, section, key, format, values or their addresses).
-int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format,
-                       ...) {
+int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format, ...) {
     const auto path = iniPath(file);
     if (injectFault(kz::Slot::IniAccess)) {
-        context().log.write({{"event", "ini"}, {"operation", operation}, {"key", text::toUtf8(key)}, {"result", kInjected}});
+        context().log.write(
+            {{"event", "ini"}, {"operation", operation}, {"key", text::toUtf8(key)}, {"result", kInjected}});
         return kInjected;
     }
     ini::IniDocument document = load(path);
@@ -106,23 +108,28 @@ int KZ_CDECL iniAccess(const char* file, int operation, const char* section, con
     int status = kBadRequest;
     std::string written;
     switch (operation) {
-        case 1: status = readPlain(document.get(section, key), format, arguments); break;
-        case 8: status = readRecord(document.get(section, key), format, arguments); break;
-        case 2:
-        case 9: {
-            const auto value = operation == 2 ? std::optional(writePlain(format, arguments)) : writeRecord(format, arguments);
-            if (!value) break;
-            written = *value;
-            document.set(section, key, *value);
-            status = store(path, document) ? kDone : kWriteFailed;
-            break;
-        }
-        default: break;
+    case 1: status = readPlain(document.get(section, key), format, arguments); break;
+    case 8: status = readRecord(document.get(section, key), format, arguments); break;
+    case 2:
+    case 9: {
+        const auto value =
+            operation == 2 ? std::optional(writePlain(format, arguments)) : writeRecord(format, arguments);
+        if (!value) break;
+        written = *value;
+        document.set(section, key, *value);
+        status = store(path, document) ? kDone : kWriteFailed;
+        break;
+    }
+    default: break;
     }
     va_end(arguments);
 
-    nlohmann::json event = {{"event", "ini"}, {"operation", operation}, {"file", path.filename().string()},
-                            {"section", text::toUtf8(section)}, {"key", text::toUtf8(key)}, {"result", status}};
+    nlohmann::json event = {{"event", "ini"},
+                            {"operation", operation},
+                            {"file", path.filename().string()},
+                            {"section", text::toUtf8(section)},
+                            {"key", text::toUtf8(key)},
+                            {"result", status}};
     if (operation == 2 || operation == 9) event["value"] = text::toUtf8(written);
     context().log.write(event);
     return status;

@@ -52,7 +52,10 @@ void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
         old = forget(found);
     }
     void* resized = injectFault(kz::Slot::MemoryResize) ? nullptr : std::realloc(block, size ? size : 1);
-    context().log.write({{"event", "memory"}, {"action", "resize"}, {"block", old.name}, {"size", size},
+    context().log.write({{"event", "memory"},
+                         {"action", "resize"},
+                         {"block", old.name},
+                         {"size", size},
                          {"result", resized ? "ok" : "null"}});
     if (!resized) {
         if (block) keep(block, old);

@@ -11,8 +11,10 @@ namespace hadrek::services {
 // 30018: accept a module; when refusing, explain into the buffer if given.
 int KZ_CDECL moduleAcceptance(void* module, char* buffer, int size) {
     const auto& refusal = context().options.refuseModule;
-    context().log.write({{"event", "service"}, {"ordinal", kz::ordinalOf(kz::Slot::ModuleAcceptance)},
-                         {"buffer", buffer != nullptr}, {"result", refusal ? 1 : 0}});
+    context().log.write({{"event", "service"},
+                         {"ordinal", kz::ordinalOf(kz::Slot::ModuleAcceptance)},
+                         {"buffer", buffer != nullptr},
+                         {"result", refusal ? 1 : 0}});
     if (!refusal) return 0;
     if (buffer && size > 0) {
         const std::string text = text::fromUtf8(*refusal);
@@ -26,8 +28,8 @@ int KZ_CDECL moduleAcceptance(void* module, char* buffer, int size) {
 // 51594: the interface version this host speaks.
 int KZ_CDECL interfaceVersion() {
     const int version = context().options.interfaceVersion;
-    context().log.write({{"event", "service"}, {"ordinal", kz::ordinalOf(kz::Slot::InterfaceVersion)},
-                         {"result", version}});
+    context().log.write(
+        {{"event", "service"}, {"ordinal", kz::ordinalOf(kz::Slot::InterfaceVersion)}, {"result", version}});
     return version;
 }
 

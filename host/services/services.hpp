@@ -22,8 +22,7 @@ int KZ_CDECL messageBoxText(const char* caption, const char* text, int type);
 int KZ_CDECL messageBoxFormat(const char* caption, const char* format, int type, ...);
 
 // INI access (ini.cpp).
-int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format,
-                       ...);
+int KZ_CDECL iniAccess(const char* file, int operation, const char* section, const char* key, const char* format, ...);
 
 // Tables (tables.cpp).
 void* KZ_CDECL tableOpen(int table);
@@ -91,57 +90,57 @@ void KZ_CDECL rateCodeText(char* buffer, int rateKind);
 
 }  // namespace hadrek::services
 
-#define HADREK_SERVICES(X)                      \
-    X(ModuleAcceptance, moduleAcceptance)       \
-    X(InterfaceVersion, interfaceVersion)       \
-    X(MenuAddCommand, menuAddCommand)           \
-    X(MenuRemoveCommand, menuRemoveCommand)     \
-    X(StopBox, stopBox)                         \
-    X(NoticeWithFlag, noticeWithFlag)           \
-    X(MessageBoxText, messageBoxText)           \
-    X(MessageBoxFormat, messageBoxFormat)       \
-    X(IniAccess, iniAccess)                     \
-    X(TableOpen, tableOpen)                     \
-    X(TablePrepare, tablePrepare)               \
-    X(KeyBuild, keyBuild)                       \
-    X(LineKeyKind, lineKeyKind)                 \
-    X(CursorStartRange, cursorStartRange)       \
-    X(CursorNext, cursorNext)                   \
-    X(CursorEndRange, cursorEndRange)           \
-    X(CursorDestroy, cursorDestroy)             \
-    X(DateCompare, dateCompare)                 \
-    X(DateSplit, dateSplit)                     \
-    X(DateToText, dateToText)                   \
-    X(CaseFold, caseFold)                       \
-    X(MemoryResize, memoryResize)               \
-    X(MemoryFree, memoryFree)                   \
-    X(DialogBaseConstruct, dialogBaseConstruct) \
-    X(DialogBaseDestroy, dialogBaseDestroy)   \
-    X(DialogRun, dialogRun)                   \
-    X(DelegateMake, delegateMake)             \
-    X(DelegateDestroy, delegateDestroy)       \
-    X(DispatchOptions, dispatchOptions)       \
-    X(DispatchSelectionFirst, dispatchSelectionFirst) \
+#define HADREK_SERVICES(X)                              \
+    X(ModuleAcceptance, moduleAcceptance)               \
+    X(InterfaceVersion, interfaceVersion)               \
+    X(MenuAddCommand, menuAddCommand)                   \
+    X(MenuRemoveCommand, menuRemoveCommand)             \
+    X(StopBox, stopBox)                                 \
+    X(NoticeWithFlag, noticeWithFlag)                   \
+    X(MessageBoxText, messageBoxText)                   \
+    X(MessageBoxFormat, messageBoxFormat)               \
+    X(IniAccess, iniAccess)                             \
+    X(TableOpen, tableOpen)                             \
+    X(TablePrepare, tablePrepare)                       \
+    X(KeyBuild, keyBuild)                               \
+    X(LineKeyKind, lineKeyKind)                         \
+    X(CursorStartRange, cursorStartRange)               \
+    X(CursorNext, cursorNext)                           \
+    X(CursorEndRange, cursorEndRange)                   \
+    X(CursorDestroy, cursorDestroy)                     \
+    X(DateCompare, dateCompare)                         \
+    X(DateSplit, dateSplit)                             \
+    X(DateToText, dateToText)                           \
+    X(CaseFold, caseFold)                               \
+    X(MemoryResize, memoryResize)                       \
+    X(MemoryFree, memoryFree)                           \
+    X(DialogBaseConstruct, dialogBaseConstruct)         \
+    X(DialogBaseDestroy, dialogBaseDestroy)             \
+    X(DialogRun, dialogRun)                             \
+    X(DelegateMake, delegateMake)                       \
+    X(DelegateDestroy, delegateDestroy)                 \
+    X(DispatchOptions, dispatchOptions)                 \
+    X(DispatchSelectionFirst, dispatchSelectionFirst)   \
     X(DispatchSelectionSecond, dispatchSelectionSecond) \
-    X(DialogDataExchange, dialogDataExchange) \
-    X(DialogRedraw, dialogRedraw)             \
-    X(ControlValue, controlValue)             \
-    X(FolderPicker, folderPicker)             \
-    X(FileOpen, fileOpen)                     \
-    X(StreamPrintf, streamPrintf)             \
-    X(StreamClose, streamClose)               \
-    X(TempFileConstruct, tempFileConstruct)   \
-    X(TempFileTakeStream, tempFileTakeStream) \
-    X(TempFileDestroy, tempFileDestroy)       \
-    X(DirSearchConstruct, dirSearchConstruct) \
-    X(DirSearchDestroy, dirSearchDestroy)     \
-    X(DirSearchFirst, dirSearchFirst)         \
-    X(DirSearchNext, dirSearchNext)           \
-    X(DirSearchEnd, dirSearchEnd)             \
-    X(PathAppendName, pathAppendName)         \
-    X(BoundedCopy, boundedCopy)               \
-    X(LineRateConversion, lineRateConversion) \
-    X(AmountRound, amountRound)               \
+    X(DialogDataExchange, dialogDataExchange)           \
+    X(DialogRedraw, dialogRedraw)                       \
+    X(ControlValue, controlValue)                       \
+    X(FolderPicker, folderPicker)                       \
+    X(FileOpen, fileOpen)                               \
+    X(StreamPrintf, streamPrintf)                       \
+    X(StreamClose, streamClose)                         \
+    X(TempFileConstruct, tempFileConstruct)             \
+    X(TempFileTakeStream, tempFileTakeStream)           \
+    X(TempFileDestroy, tempFileDestroy)                 \
+    X(DirSearchConstruct, dirSearchConstruct)           \
+    X(DirSearchDestroy, dirSearchDestroy)               \
+    X(DirSearchFirst, dirSearchFirst)                   \
+    X(DirSearchNext, dirSearchNext)                     \
+    X(DirSearchEnd, dirSearchEnd)                       \
+    X(PathAppendName, pathAppendName)                   \
+    X(BoundedCopy, boundedCopy)                         \
+    X(LineRateConversion, lineRateConversion)           \
+    X(AmountRound, amountRound)                         \
     X(RateCodeText, rateCodeText)
 
 namespace hadrek::services {

@@ -82,8 +82,8 @@ struct CursorState {
     int keyKind;
     std::int32_t keyValue;
     TableRange range;
-    bool started;       // the start answered non-zero and the end has not come
-    bool endAwaited;    // a start was attempted and the end has not come
+    bool started;     // the start answered non-zero and the end has not come
+    bool endAwaited;  // a start was attempted and the end has not come
     std::uint32_t records = 0;
 };
 
@@ -120,8 +120,10 @@ void requireCursor(const void* cursor, kz::Slot service) {
 }
 
 void logRange(const char* action, const OpenTable& table, const CursorState& state, nlohmann::json extra) {
-    nlohmann::json event = {{"event", "table"},          {"action", action},
-                            {"table", table.handle.number}, {"keyKind", state.keyKind},
+    nlohmann::json event = {{"event", "table"},
+                            {"action", action},
+                            {"table", table.handle.number},
+                            {"keyKind", state.keyKind},
                             {"keyValue", state.keyValue}};
     event.update(extra);
     context().log.write(event);
@@ -176,7 +178,7 @@ void KZ_CDECL keyBuild(int keyKind, void** tableVariable, void* keyBuffer, std::
         const int number = ownTable(*tableVariable, kz::Slot::KeyBuild).handle.number;
         if (!keyType(number, keyKind))
             misuse(kz::Slot::KeyBuild, "was asked for key kind " + std::to_string(keyKind) + ", which table " +
-                              std::to_string(number) + " does not have");
+                                           std::to_string(number) + " does not have");
     } else if (!keyType(kz::kTabelaTzak, keyKind) && !keyType(kz::kTabelaTzakDok, keyKind)) {
         misuse(kz::Slot::KeyBuild, "was asked for key kind " + std::to_string(keyKind) + ", which no table has");
     }
@@ -188,7 +190,7 @@ void KZ_CDECL keyBuild(int keyKind, void** tableVariable, void* keyBuffer, std::
 int KZ_CDECL lineKeyKind(int documentType) {
     if (documentType < 1 || documentType > kLargestDocumentType)
         misuse(kz::Slot::LineKeyKind, "was asked for the lines of document type " + std::to_string(documentType) +
-                          ", which is no document type");
+                                          ", which is no document type");
     return kLineKeyBase + documentType;
 }
 
@@ -211,9 +213,8 @@ int KZ_CDECL cursorStartRange(void* cursor, void* table, int keyKind, void* keyB
     if (key.mark != kKeyMark)
         misuse(kz::Slot::CursorStartRange, "was handed a key buffer " + named(kz::Slot::KeyBuild) + " did not build");
     if (key.kind != keyKind)
-        misuse(kz::Slot::CursorStartRange,
-               "was handed a key built for kind " + std::to_string(key.kind) + ", not for kind " +
-                   std::to_string(keyKind));
+        misuse(kz::Slot::CursorStartRange, "was handed a key built for kind " + std::to_string(key.kind) +
+                                               ", not for kind " + std::to_string(keyKind));
 
     CursorState* known = knownCursor(cursor);
     if (!known && word(cursor, kz::kOstatnieSlowoKursora) != 0)

@@ -64,7 +64,8 @@ void place(CellRow& row, std::string_view text, const Column& column) {
         start += column.width - length;
     }
     for (int i = 0; i < length && start + i < listWidth; ++i) {
-        row[static_cast<std::size_t>(start + i)].ch = displayChar(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
+        row[static_cast<std::size_t>(start + i)].ch =
+            displayChar(static_cast<unsigned char>(text[static_cast<std::size_t>(i)]));
     }
 }
 

@@ -21,9 +21,9 @@ std::string fromUtf8(std::string_view utf8);
 // For data that must arrive whole: instead of replacing, the conversion
 // stops at the first character it cannot carry over and says which.
 struct Unencodable {
-    std::size_t offset;    // in the UTF-8 text
-    char32_t character;    // meaningless when malformed
-    bool malformed;        // not UTF-8 at all
+    std::size_t offset;  // in the UTF-8 text
+    char32_t character;  // meaningless when malformed
+    bool malformed;      // not UTF-8 at all
 };
 // Empty on success, `out` then holding the Mazovia bytes.
 std::optional<Unencodable> fromUtf8Exact(std::string_view utf8, std::string& out);

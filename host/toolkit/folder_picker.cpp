@@ -47,7 +47,6 @@ private:
     EditField field_;
 };
 
-
 }  // namespace
 
 int pickFolder(const char* prompt, char* destination, int capacity) {

@@ -1,9 +1,9 @@
 // The document filter, for the scan and again for the writing step.
 #include <cstring>
 
-#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
 namespace {

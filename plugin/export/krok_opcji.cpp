@@ -2,8 +2,8 @@
 // change it in dialog 20082, store it back only on confirmation.
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
-#include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/dialog_ids.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/dialog_template.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -18,8 +18,8 @@ constexpr int kWyborAnulowany = -2;
 // The options key holds the identifier field sixth, before the branch code.
 int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
     return host<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
-                                   texts::kKluczOpcje.c_str(), kFormatOpcji.c_str(), o.okresOd, o.okresDo,
-                                   o.filtrNazwy, o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
+                                   texts::kKluczOpcje.c_str(), kFormatOpcji.c_str(), o.okresOd, o.okresDo, o.filtrNazwy,
+                                   o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
                                    o.katalogWyjsciowy);
 }
 
@@ -30,8 +30,8 @@ int CZrobListeDokumentow::krokOpcji() {
     std::uint16_t wynik;
     {
         Delegat delegat(this, Slot::DispatchOptions);
-        wynik = static_cast<std::uint16_t>(host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji,
-                                                                   &opcje_, delegat.wartosc()));
+        wynik = static_cast<std::uint16_t>(
+            host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji, &opcje_, delegat.wartosc()));
     }
     if (wynik != kPrzyciskOk) return 1;
     dostepDoOpcji(kZapiszOpcje, opcje_);

@@ -19,7 +19,7 @@ constexpr int kMiejsceNaKwote = 32;
 // The widest row: the mark, every text field full, the amount at its
 // widest, the longer type text, each with its separator or the NUL.
 static_assert(2 + sizeof(PozycjaListy::numerDokumentu) + sizeof(PozycjaListy::nazwaKontrahenta) + kMiejsceNaKwote +
-                      sizeof(PozycjaListy::dataWystawienia) + texts::kNapisZakup.size() + 1 <=
+                  sizeof(PozycjaListy::dataWystawienia) + texts::kNapisZakup.size() + 1 <=
               sizeof(CZrobListeDokumentow::tekstWiersza_));
 
 void przerysuj() { host<Slot::DialogRedraw>()(0, 0x8000, 1); }
@@ -37,8 +37,8 @@ int CZrobListeDokumentow::krokWyboru() {
     {
         Delegat wiersze(this, Slot::DispatchSelectionSecond);
         Delegat klawisze(this, Slot::DispatchSelectionFirst);
-        wynik = static_cast<std::uint16_t>(host<Slot::DialogRun>()(
-            this, dialogTemplateBlock(), kDialogWyboru, &dane, klawisze.wartosc(), wiersze.wartosc()));
+        wynik = static_cast<std::uint16_t>(host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogWyboru, &dane,
+                                                                   klawisze.wartosc(), wiersze.wartosc()));
     }
     return wynik == kPrzyciskOk ? 0 : 1;
 }
@@ -70,7 +70,8 @@ std::intptr_t CZrobListeDokumentow::podajWiersz(int wiersz) {
 
     const PozycjaListy& p = pozycje()[wiersz];
     char kwota[kMiejsceNaKwote];
-    if (std::snprintf(kwota, sizeof kwota, texts::kFormatKwoty.c_str(), p.wartoscBrutto) >= static_cast<int>(sizeof kwota))
+    if (std::snprintf(kwota, sizeof kwota, texts::kFormatKwoty.c_str(), p.wartoscBrutto) >=
+        static_cast<int>(sizeof kwota))
         std::snprintf(kwota, sizeof kwota, texts::kFormatKwotyWykladniczy.c_str(), p.wartoscBrutto);
     // Every text field bounded by its own room, whatever the item holds.
     std::snprintf(tekstWiersza_, sizeof tekstWiersza_, texts::kFormatWiersza.c_str(),

@@ -67,9 +67,8 @@ bool zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, i
     char nazwa[kMiejsceNaNazwePliku];
     std::snprintf(nazwa, sizeof nazwa, texts::kNazwaPlikuEksportu.c_str(), rodzaj.litera, numer);
     char sciezka[kMiejsceNaSciezke];
-    host<Slot::PathAppendName>()(host<Slot::BoundedCopy>()(sciezka, eksport.opcje_.katalogWyjsciowy,
-                                                           static_cast<int>(kDlugoscKatalogu)),
-                                 nazwa);
+    host<Slot::PathAppendName>()(
+        host<Slot::BoundedCopy>()(sciezka, eksport.opcje_.katalogWyjsciowy, static_cast<int>(kDlugoscKatalogu)), nazwa);
     void* strumien = otworzPlikEksportu(sciezka);
     if (!strumien) return false;
 

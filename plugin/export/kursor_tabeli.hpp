@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
 

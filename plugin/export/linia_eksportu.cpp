@@ -44,9 +44,9 @@ void formatujKwote(char (&cel)[kMiejsceNaKwote], double kwota) {
 
 const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
     switch (rodzaj) {
-        case kRodzajStawkiZW: return texts::kStawkaZW.c_str();
-        case kRodzajStawkiOP: return texts::kStawkaOP.c_str();
-        case kRodzajStawkiNP: return texts::kStawkaNP.c_str();
+    case kRodzajStawkiZW: return texts::kStawkaZW.c_str();
+    case kRodzajStawkiOP: return texts::kStawkaOP.c_str();
+    case kRodzajStawkiNP: return texts::kStawkaNP.c_str();
     }
     host<Slot::RateCodeText>()(tekstHosta, rodzaj);
     tekstHosta[sizeof tekstHosta - 1] = '\0';
@@ -102,7 +102,8 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
 
     host<Slot::StreamPrintf>()(
         strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, data, kod,
-        tekstDodatkowy, opis, rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
+        tekstDodatkowy, opis,
+        rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
         wartosc / kJednostekKwoty, wartoscDodatkowa, jednostka, ilosc / kJednostekIlosci, stawka, numer,
         ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
         typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str(), opcje_.kodPlacowki);

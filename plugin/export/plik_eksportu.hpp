@@ -15,6 +15,8 @@ static_assert(sizeof(void*) == sizeof(std::uint32_t));
 inline std::uint32_t uchwytPliku(void* strumien) {
     return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(strumien));
 }
-inline void* strumienPliku(std::uint32_t uchwyt) { return reinterpret_cast<void*>(static_cast<std::uintptr_t>(uchwyt)); }
+inline void* strumienPliku(std::uint32_t uchwyt) {
+    return reinterpret_cast<void*>(static_cast<std::uintptr_t>(uchwyt));
+}
 
 }  // namespace kz

@@ -18,8 +18,8 @@ struct PozycjaListy {
     char dataWystawienia[13];    // as 32008 writes it
     std::int32_t idDokumentu;
     std::int32_t drugiIdDokumentu;
-    std::int16_t typDokumentu;   // kTypZakup or kTypPZ
-    std::int16_t zaznaczenie;    // 1 chosen for export, 0 not
+    std::int16_t typDokumentu;  // kTypZakup or kTypPZ
+    std::int16_t zaznaczenie;   // 1 chosen for export, 0 not
 };
 #pragma pack(pop)
 

@@ -8,7 +8,8 @@
 namespace kz {
 
 bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char* nazwa) {
-    const int dlugosc = std::snprintf(cel, sizeof cel, texts::kFormatSciezki.c_str(), katalog, kSeparatorSciezki, nazwa);
+    const int dlugosc =
+        std::snprintf(cel, sizeof cel, texts::kFormatSciezki.c_str(), katalog, kSeparatorSciezki, nazwa);
     if (dlugosc >= 0 && static_cast<std::size_t>(dlugosc) < sizeof cel) return true;
     cel[0] = '\0';
     return false;

@@ -6,8 +6,8 @@
 
 #include <cstddef>
 
-#include "plugin/interface/opcje_eksportu.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/opcje_eksportu.hpp"
 
 namespace kz {
 

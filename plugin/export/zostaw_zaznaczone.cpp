@@ -10,13 +10,15 @@ namespace kz {
 
 int CZrobListeDokumentow::zostawZaznaczone() {
     if (liczbaDokumentow_ <= 0) return 0;
-    std::qsort(listaDokumentow_, static_cast<std::size_t>(liczbaDokumentow_), sizeof(PozycjaListy), kolejnoscZaznaczenia);
+    std::qsort(listaDokumentow_, static_cast<std::size_t>(liczbaDokumentow_), sizeof(PozycjaListy),
+               kolejnoscZaznaczenia);
     std::int32_t zaznaczone = 0;
     while (zaznaczone < liczbaDokumentow_ && pozycje()[zaznaczone].zaznaczenie != 0) ++zaznaczone;
     liczbaDokumentow_ = zaznaczone;
     if (zaznaczone == 0) return 0;
 
-    void* nowa = host<Slot::MemoryResize>()(listaDokumentow_, static_cast<std::uint32_t>(zaznaczone) * sizeof(PozycjaListy));
+    void* nowa =
+        host<Slot::MemoryResize>()(listaDokumentow_, static_cast<std::uint32_t>(zaznaczone) * sizeof(PozycjaListy));
     if (!nowa) {
         pokazBladAlokacji();
         return 0;

@@ -7,9 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "plugin/interface/opcje_eksportu.hpp"
 #include "plugin/export/pozycja_listy.hpp"
 #include "plugin/interface/dialog_base_table.hpp"
+#include "plugin/interface/opcje_eksportu.hpp"
 
 namespace kz {
 

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "plugin/interface/rekordy_zakupow.hpp"
-#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
+#include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
 namespace {

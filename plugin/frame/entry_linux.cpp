@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <utility>
 
-#include "plugin/interface/export_directory.hpp"
 #include "plugin/frame/exports.hpp"
 #include "plugin/frame/plugin_state.hpp"
+#include "plugin/interface/export_directory.hpp"
 
 // The linker's name for the first byte of this object's image: its load
 // base, which is what a module handle is.
@@ -30,7 +30,7 @@ struct Entries<std::index_sequence<Position...>> {
 template <std::size_t... Position>
 void* const Entries<std::index_sequence<Position...>>::table[sizeof...(Position)] = {(
 #define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) \
-    kz::kExportBase + Position == ordinal ? reinterpret_cast<void*>(&function) :
+    kz::kExportBase + Position == ordinal ? reinterpret_cast<void*>(&function):
 #include "plugin/interface/plugin_exports.inc"
 #undef PLUGIN_EXPORT
     nullptr)...};

@@ -2,8 +2,8 @@
 // activate/report and two queries. Standard calling convention.
 #pragma once
 
-#include "plugin/interface/calling.hpp"
 #include "plugin/frame/plugin_state.hpp"
+#include "plugin/interface/calling.hpp"
 
 extern "C" {
 int KZ_STDCALL kz_attach(kz::NotificationFunction notification, char* description);

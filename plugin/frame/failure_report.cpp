@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "plugin/frame/compatibility.hpp"
-#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/windows_api.hpp"
 #include "plugin/resources/texts.hpp"
 

@@ -9,8 +9,8 @@ namespace kz {
 void firstRunNotice() {
     const auto ini = host<Slot::IniAccess>();
     std::int32_t flag = 0;
-    if (static_cast<std::uint16_t>(ini(texts::kPlikIni.c_str(), 1, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(),
-                                       texts::kFormatPytaj.c_str(), &flag)) != 0)
+    if (static_cast<std::uint16_t>(ini(texts::kPlikIni.c_str(), 1, texts::kSekcjaIni.c_str(),
+                                       texts::kKluczPytaj.c_str(), texts::kFormatPytaj.c_str(), &flag)) != 0)
         flag = 0;
     if (static_cast<std::uint16_t>(flag) != 0) return;
 

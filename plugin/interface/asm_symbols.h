@@ -1,5 +1,7 @@
 /* Symbol spelling and position-independent slot access for the i386
-   entries, so one source assembles for ELF and for PE/COFF. */
+   entries, so one source assembles for ELF and for PE/COFF. Assembler
+   macros follow, which a C formatter would break. */
+/* clang-format off */
 #if defined(_WIN32)
 #define SYM(name) _##name
 #define HIDDEN(name)

@@ -34,14 +34,15 @@ inline constexpr unsigned kTableHandleRecord = 8;      // pointer to the record 
 template <Slot>
 struct HostSignature;
 
-#define KZ_HOST_SIGNATURE(role, ...)       \
-    template <>                            \
-    struct HostSignature<Slot::role> {     \
-        using Fn = __VA_ARGS__;            \
+#define KZ_HOST_SIGNATURE(role, ...)   \
+    template <>                        \
+    struct HostSignature<Slot::role> { \
+        using Fn = __VA_ARGS__;        \
     };
 
 KZ_HOST_SIGNATURE(ModuleAcceptance, int(KZ_CDECL*)(void* module, char* buffer, int size))
-KZ_HOST_SIGNATURE(StopBox, int(KZ_CDECL*)(int help, const char* caption, const char* format, int style, int style2, ...))
+KZ_HOST_SIGNATURE(StopBox,
+                  int(KZ_CDECL*)(int help, const char* caption, const char* format, int style, int style2, ...))
 KZ_HOST_SIGNATURE(InterfaceVersion, int(KZ_CDECL*)())
 KZ_HOST_SIGNATURE(MenuAddCommand, int(KZ_CDECL*)(const MenuCommandDescriptor* descriptor))
 KZ_HOST_SIGNATURE(MenuRemoveCommand, int(KZ_CDECL*)(int commandId))
@@ -50,7 +51,7 @@ KZ_HOST_SIGNATURE(MessageBoxText, int(KZ_CDECL*)(const char* caption, const char
 KZ_HOST_SIGNATURE(MessageBoxFormat, int(KZ_CDECL*)(const char* caption, const char* format, int type, ...))
 // Operations 1/2 serve plain values, 8/9 a record of texts; 16-bit status, 0 = done.
 KZ_HOST_SIGNATURE(IniAccess, int(KZ_CDECL*)(const char* file, int operation, const char* section, const char* key,
-                                             const char* format, ...))
+                                            const char* format, ...))
 KZ_HOST_SIGNATURE(TableOpen, void*(KZ_CDECL*)(int table))
 KZ_HOST_SIGNATURE(MemoryResize, void*(KZ_CDECL*)(void* block, std::uint32_t size))
 KZ_HOST_SIGNATURE(MemoryFree, void(KZ_CDECL*)(void* block))
@@ -59,8 +60,8 @@ KZ_HOST_SIGNATURE(DialogBaseDestroy, void(KZ_THISCALL*)(void* self))
 KZ_HOST_SIGNATURE(DelegateMake, void*(KZ_THISCALL*)(void* storage, void* dialogObject, void* dispatch))
 KZ_HOST_SIGNATURE(DelegateDestroy, void(KZ_THISCALL*)(void* storage))
 // Variadic: one value per delegate follows the data buffer. 16-bit result.
-KZ_HOST_SIGNATURE(DialogRun, int(KZ_CDECL*)(void* dialogObject, const void* templateBlock, int dialogId,
-                                            void* dataBuffer, ...))
+KZ_HOST_SIGNATURE(DialogRun,
+                  int(KZ_CDECL*)(void* dialogObject, const void* templateBlock, int dialogId, void* dataBuffer, ...))
 KZ_HOST_SIGNATURE(DialogDataExchange, int(KZ_CDECL*)(void* dataBuffer, int fieldsToBuffer))
 KZ_HOST_SIGNATURE(DialogRedraw, int(KZ_CDECL*)(int, int, int))
 KZ_HOST_SIGNATURE(ControlValue, std::uint16_t*(KZ_CDECL*)(int controlId))

@@ -8,8 +8,8 @@
 // replaced silently.
 //
 // A C hex escape swallows every hex digit after it: "\x02F2" is one escape,
-// and "\x05Esc" silently becomes "^sc". Close the escape by splitting the
-// literal, as in "\x02" "F2\x01 Okres od".
+// and "\x05Esc" silently becomes "^sc". Before a letter or digit write the
+// byte as a three-digit octal escape, which ends by itself: "\002F2\x01 Okres od".
 #pragma once
 
 #include <array>
@@ -21,13 +21,13 @@ namespace kz::mazovia {
 // Code points of bytes 0x80 to 0xFF: the PC's original code page with the
 // 18 Polish letters put in its place.
 inline constexpr std::array<char32_t, 128> kGornaPolowa = {
-    U'Ç', U'ü', U'é', U'â', U'ä', U'à', U'ą', U'ç', U'ê', U'ë', U'è', U'ï', U'î', U'ć', U'Ä', U'Ą',  // 0x80
-    U'Ę', U'ę', U'ł', U'ô', U'ö', U'Ć', U'û', U'ù', U'Ś', U'Ö', U'Ü', U'¢', U'Ł', U'¥', U'ś', U'ƒ',  // 0x90
-    U'Ź', U'Ż', U'ó', U'Ó', U'ń', U'Ń', U'ź', U'ż', U'¿', U'⌐', U'¬', U'½', U'¼', U'¡', U'«', U'»',  // 0xA0
-    U'░', U'▒', U'▓', U'│', U'┤', U'╡', U'╢', U'╖', U'╕', U'╣', U'║', U'╗', U'╝', U'╜', U'╛', U'┐',  // 0xB0
-    U'└', U'┴', U'┬', U'├', U'─', U'┼', U'╞', U'╟', U'╚', U'╔', U'╩', U'╦', U'╠', U'═', U'╬', U'╧',  // 0xC0
-    U'╨', U'╤', U'╥', U'╙', U'╘', U'╒', U'╓', U'╫', U'╪', U'┘', U'┌', U'█', U'▄', U'▌', U'▐', U'▀',  // 0xD0
-    U'α', U'ß', U'Γ', U'π', U'Σ', U'σ', U'µ', U'τ', U'Φ', U'Θ', U'Ω', U'δ', U'∞', U'φ', U'ε', U'∩',  // 0xE0
+    U'Ç', U'ü', U'é', U'â', U'ä', U'à', U'ą', U'ç', U'ê', U'ë', U'è', U'ï', U'î', U'ć', U'Ä', U'Ą',       // 0x80
+    U'Ę', U'ę', U'ł', U'ô', U'ö', U'Ć', U'û', U'ù', U'Ś', U'Ö', U'Ü', U'¢', U'Ł', U'¥', U'ś', U'ƒ',       // 0x90
+    U'Ź', U'Ż', U'ó', U'Ó', U'ń', U'Ń', U'ź', U'ż', U'¿', U'⌐', U'¬', U'½', U'¼', U'¡', U'«', U'»',       // 0xA0
+    U'░', U'▒', U'▓', U'│', U'┤', U'╡', U'╢', U'╖', U'╕', U'╣', U'║', U'╗', U'╝', U'╜', U'╛', U'┐',       // 0xB0
+    U'└', U'┴', U'┬', U'├', U'─', U'┼', U'╞', U'╟', U'╚', U'╔', U'╩', U'╦', U'╠', U'═', U'╬', U'╧',       // 0xC0
+    U'╨', U'╤', U'╥', U'╙', U'╘', U'╒', U'╓', U'╫', U'╪', U'┘', U'┌', U'█', U'▄', U'▌', U'▐', U'▀',       // 0xD0
+    U'α', U'ß', U'Γ', U'π', U'Σ', U'σ', U'µ', U'τ', U'Φ', U'Θ', U'Ω', U'δ', U'∞', U'φ', U'ε', U'∩',       // 0xE0
     U'≡', U'±', U'≥', U'≤', U'⌠', U'⌡', U'÷', U'≈', U'°', U'∙', U'·', U'√', U'ⁿ', U'²', U'■', U'\u00A0',  // 0xF0
 };
 
@@ -158,7 +158,8 @@ static_assert(maBajty(KZ_MAZOVIA("Wartość brutto"),
 static_assert(maBajty(KZ_MAZOVIA("ąćęłńóśźż"), {0x86, 0x8D, 0x91, 0x92, 0xA4, 0xA2, 0x9E, 0xA6, 0xA7}));
 static_assert(maBajty(KZ_MAZOVIA("ĄĆĘŁŃÓŚŹŻ"), {0x8F, 0x95, 0x90, 0x9C, 0xA5, 0xA3, 0x98, 0xA0, 0xA1}));
 static_assert(maBajty(KZ_MAZOVIA("«»"), {0xAE, 0xAF}));
-static_assert(maBajty(KZ_MAZOVIA("\x01t\x02\x05\r\n\t~\"\\"), {0x01, 0x74, 0x02, 0x05, 0x0D, 0x0A, 0x09, 0x7E, 0x22, 0x5C}));
+static_assert(maBajty(KZ_MAZOVIA("\x01t\x02\x05\r\n\t~\"\\"),
+                      {0x01, 0x74, 0x02, 0x05, 0x0D, 0x0A, 0x09, 0x7E, 0x22, 0x5C}));
 static_assert(sizeof(KZ_MAZOVIA("Błąd")) == 5 && KZ_MAZOVIA("Błąd")[4] == '\0');
 
 }  // namespace kz::mazovia::detail

@@ -7,9 +7,9 @@
 
 #include <cstddef>
 
-#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/mazovia.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
 
@@ -63,10 +63,10 @@ consteval auto formatPol() {
 
 // The options key, in its stored order: period start, period end, name,
 // address, symbol, identifier field, branch code, output folder.
-inline constexpr auto kFormatOpcji = detail::formatPol<
-    sizeof(OpcjeEksportu::okresOd), sizeof(OpcjeEksportu::okresDo), sizeof(OpcjeEksportu::filtrNazwy),
-    sizeof(OpcjeEksportu::filtrAdresu), sizeof(OpcjeEksportu::filtrSymbolu),
-    sizeof(OpcjeEksportu::poleIdentyfikatora), sizeof(OpcjeEksportu::kodPlacowki),
-    sizeof(OpcjeEksportu::katalogWyjsciowy)>();
+inline constexpr auto kFormatOpcji =
+    detail::formatPol<sizeof(OpcjeEksportu::okresOd), sizeof(OpcjeEksportu::okresDo), sizeof(OpcjeEksportu::filtrNazwy),
+                      sizeof(OpcjeEksportu::filtrAdresu), sizeof(OpcjeEksportu::filtrSymbolu),
+                      sizeof(OpcjeEksportu::poleIdentyfikatora), sizeof(OpcjeEksportu::kodPlacowki),
+                      sizeof(OpcjeEksportu::katalogWyjsciowy)>();
 
 }  // namespace kz

@@ -33,12 +33,12 @@ inline constexpr PoleTekstowe kSymbolKontrahenta{52, 17};
 inline constexpr PoleTekstowe kNazwaKontrahenta{69, 101};
 inline constexpr PoleTekstowe kAdresKontrahenta{170, 51};
 inline constexpr PoleTekstowe kIdentyfikatorKontrahenta{221, 14};
-inline constexpr unsigned kFlagiWartosci = 235;   // 8 bits; bit 0: values as stored
-inline constexpr unsigned kDataWystawienia = 237;  // host date form
-inline constexpr unsigned kRozmiarDaty = 38;       // room up to the gross value
-inline constexpr unsigned kWartoscBrutto = 275;    // double, ten-thousandths
-inline constexpr unsigned kDrugiIdDokumentu = 893; // int32
-inline constexpr unsigned kIdDokumentu = 897;      // int32
+inline constexpr unsigned kFlagiWartosci = 235;     // 8 bits; bit 0: values as stored
+inline constexpr unsigned kDataWystawienia = 237;   // host date form
+inline constexpr unsigned kRozmiarDaty = 38;        // room up to the gross value
+inline constexpr unsigned kWartoscBrutto = 275;     // double, ten-thousandths
+inline constexpr unsigned kDrugiIdDokumentu = 893;  // int32
+inline constexpr unsigned kIdDokumentu = 897;       // int32
 static_assert(kDataWystawienia + kRozmiarDaty == kWartoscBrutto);
 static_assert(kIdDokumentu + 4 == kRozmiarTzak);
 }  // namespace tzak
@@ -48,9 +48,9 @@ inline constexpr PoleTekstowe kOpisPozycji{2, 121};
 inline constexpr PoleTekstowe kKodPozycji{123, 17};
 inline constexpr unsigned kIlosc = 140;  // int32, thousandths
 inline constexpr PoleTekstowe kJednostka{144, 6};
-inline constexpr unsigned kWartoscPozycji = 150;   // double, ten-thousandths
-inline constexpr unsigned kRodzajStawki = 166;     // int16
-inline constexpr unsigned kWartoscDodatkowa = 192; // double, ten-thousandths
+inline constexpr unsigned kWartoscPozycji = 150;    // double, ten-thousandths
+inline constexpr unsigned kRodzajStawki = 166;      // int16
+inline constexpr unsigned kWartoscDodatkowa = 192;  // double, ten-thousandths
 inline constexpr PoleTekstowe kTekstDodatkowy{540, 86};
 static_assert(kTekstDodatkowy.offset + kTekstDodatkowy.room == kRozmiarTzakDok);
 }  // namespace tzak_dok
@@ -64,9 +64,7 @@ T czytajPole(const void* rekord, unsigned offset) {
     return wartosc;
 }
 
-inline const char* adresPola(const void* rekord, unsigned offset) {
-    return static_cast<const char*>(rekord) + offset;
-}
+inline const char* adresPola(const void* rekord, unsigned offset) { return static_cast<const char*>(rekord) + offset; }
 
 // Copies a text field into `cel` (at least `pole.room` bytes), stopping at
 // the field's room even when the record holds no NUL there.

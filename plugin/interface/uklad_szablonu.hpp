@@ -78,7 +78,8 @@ inline constexpr std::size_t kWpisy = 4;
 
 static_assert(rekord::kFlagi + 4 == rekord::kTekst);
 static_assert(poleEdycji::kFlagi + 4 == poleEdycji::kZera && poleEdycji::kZera + 8 == poleEdycji::kMaksDlugosc);
-static_assert(poleEdycji::kMaksDlugoscPowtorzona + 2 == poleEdycji::kStala40 && poleEdycji::kStala40 + 2 == poleEdycji::kKoniec);
+static_assert(poleEdycji::kMaksDlugoscPowtorzona + 2 == poleEdycji::kStala40 &&
+              poleEdycji::kStala40 + 2 == poleEdycji::kKoniec);
 static_assert(poleEdycji::kKoniec + 1 == poleEdycji::kRozmiar);
 
 }  // namespace kz::szablon

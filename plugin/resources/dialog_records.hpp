@@ -13,7 +13,6 @@
 
 namespace kz::szablon {
 
-
 enum class RodzajPola { Okres, Tekst };
 
 // A record's text, or for an edit field its maximum length and kind.
@@ -28,8 +27,12 @@ constexpr Zawartosc tekst(const mazovia::Tekst<N>& t) {
     return {std::string_view(t.data(), t.size()), 0, RodzajPola::Tekst};
 }
 constexpr Zawartosc bezTekstu() { return {std::string_view(), 0, RodzajPola::Tekst}; }
-constexpr Zawartosc poleOkresu(std::uint16_t maksDlugosc) { return {std::string_view(), maksDlugosc, RodzajPola::Okres}; }
-constexpr Zawartosc poleTekstu(std::uint16_t maksDlugosc) { return {std::string_view(), maksDlugosc, RodzajPola::Tekst}; }
+constexpr Zawartosc poleOkresu(std::uint16_t maksDlugosc) {
+    return {std::string_view(), maksDlugosc, RodzajPola::Okres};
+}
+constexpr Zawartosc poleTekstu(std::uint16_t maksDlugosc) {
+    return {std::string_view(), maksDlugosc, RodzajPola::Tekst};
+}
 
 struct Rekord {
     Typ typ;
@@ -43,7 +46,6 @@ struct Rekord {
     std::uint32_t flagi;
     Zawartosc zawartosc;
 };
-
 
 constexpr std::size_t rozmiarRekordu(const Rekord& r) {
     return r.typ == Typ::PoleEdycji ? poleEdycji::kRozmiar : rekord::kTekst + r.zawartosc.tekst.size() + 1;

@@ -28,39 +28,42 @@ constexpr std::uint32_t kFlagaPolaKatalogu = 0x00010000;
 
 // The list sits under its column header line, with the same x and width.
 constexpr Rekord kOknoWyboru[] = {
-    // type            id                  style           hot key          x   y   width height extra text or edit field
-    {Typ::Okno,        kDialogWyboru,      kStylOkna,      0,               0,  0,  120,  25,    0,    tekst(texts::kTytulWyboru)},
-    {Typ::LiniaTekstu, kNaglowekListy,     0,              0,               2,  3,  116,  1,     0,    tekst(texts::kKolumnyListy)},
-    {Typ::Etykieta,    kBezId,             0,              kKlawiszF3,      2,  2,  20,   1,     0,    tekst(texts::kEtykietaDokumenty)},
-    {Typ::Lista,       kListaDokumentow,   kStylListy,     0,               2,  4,  116,  16,    0,    bezTekstu()},
-    {Typ::Przycisk,    kPrzyciskOk,        kStylPrzycisku, kKlawiszF12,     28, 22, 15,   1,     0,    tekst(texts::kNapisOk)},
-    {Typ::Przycisk,    kPrzyciskZaznacz,   kStylPrzycisku, kKlawiszIns,     47, 22, 15,   1,     0,    tekst(texts::kNapisZaznacz)},
-    {Typ::Przycisk,    kPrzyciskWszystkie, kStylPrzycisku, kKlawiszCtrlIns, 66, 22, 25,   1,     0,    tekst(texts::kNapisWszystkie)},
+    // type            id                  style           hot key          x   y   width height extra text or edit
+    // field
+    {Typ::Okno, kDialogWyboru, kStylOkna, 0, 0, 0, 120, 25, 0, tekst(texts::kTytulWyboru)},
+    {Typ::LiniaTekstu, kNaglowekListy, 0, 0, 2, 3, 116, 1, 0, tekst(texts::kKolumnyListy)},
+    {Typ::Etykieta, kBezId, 0, kKlawiszF3, 2, 2, 20, 1, 0, tekst(texts::kEtykietaDokumenty)},
+    {Typ::Lista, kListaDokumentow, kStylListy, 0, 2, 4, 116, 16, 0, bezTekstu()},
+    {Typ::Przycisk, kPrzyciskOk, kStylPrzycisku, kKlawiszF12, 28, 22, 15, 1, 0, tekst(texts::kNapisOk)},
+    {Typ::Przycisk, kPrzyciskZaznacz, kStylPrzycisku, kKlawiszIns, 47, 22, 15, 1, 0, tekst(texts::kNapisZaznacz)},
+    {Typ::Przycisk, kPrzyciskWszystkie, kStylPrzycisku, kKlawiszCtrlIns, 66, 22, 25, 1, 0,
+     tekst(texts::kNapisWszystkie)},
 };
 
 // Each label's id is the key of the function key its text names. The edit
 // fields bind, in this order, to the slots of dialog_ids.hpp.
 constexpr Rekord kOknoOpcji[] = {
-    // type            id                 style                  hot key      x   y   width height extra               text or edit field
-    {Typ::Okno,        kDialogOpcji,      0,                     0,           0,  0,  73,   16,    0,                  tekst(texts::kTytulOpcji)},
-    {Typ::Etykieta,    kKlawiszF2,        0,                     0,           2,  2,  12,   1,     0,                  tekst(texts::kEtykietaOkresOd)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           14, 2,  13,   1,     0,                  poleOkresu(kMaksOkresu)},
-    {Typ::Etykieta,    kKlawiszF3,        0,                     0,           30, 2,  12,   1,     0,                  tekst(texts::kEtykietaOkresDo)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           42, 2,  13,   1,     0,                  poleOkresu(kMaksOkresu)},
-    {Typ::LiniaTekstu, kBezId,            0,                     0,           2,  4,  36,   1,     0,                  tekst(texts::kWyselekcjonuj)},
-    {Typ::Etykieta,    kKlawiszF4,        0,                     0,           2,  5,  28,   1,     0,                  tekst(texts::kEtykietaNazwy)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           30, 5,  30,   1,     0,                  poleTekstu(kMaksFiltru)},
-    {Typ::Etykieta,    kKlawiszF5,        0,                     0,           2,  6,  28,   1,     0,                  tekst(texts::kEtykietaAdresu)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           30, 6,  30,   1,     0,                  poleTekstu(kMaksFiltru)},
-    {Typ::Etykieta,    kKlawiszF6,        0,                     0,           2,  7,  28,   1,     0,                  tekst(texts::kEtykietaSymbolu)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           30, 7,  30,   1,     0,                  poleTekstu(kMaksFiltru)},
-    {Typ::Etykieta,    kKlawiszF7,        0,                     0,           2,  9,  27,   1,     0,                  tekst(texts::kEtykietaPlacowki)},
-    {Typ::PoleEdycji,  kBezId,            kStylPola,             0,           30, 9,  30,   1,     0,                  poleTekstu(kMaksPlacowki)},
-    {Typ::Etykieta,    kEtykietaKatalogu, 0,                     0,           2,  11, 10,   1,     0,                  tekst(texts::kKatalog)},
-    {Typ::PoleEdycji,  kPoleKatalogu,     0,                     0,           12, 11, 40,   1,     kFlagaPolaKatalogu, poleTekstu(kMaksKatalogu)},
-    {Typ::Przycisk,    kPrzyciskWybierz,  kStylPrzyciskuWybierz, kKlawiszB,   52, 11, 8,    1,     0,                  tekst(texts::kNapisWybierz)},
-    {Typ::Przycisk,    kPrzyciskOk,       kStylPrzyciskuOk,      kKlawiszF12, 19, 13, 15,   1,     0,                  tekst(texts::kNapisOk)},
-    {Typ::Przycisk,    kPrzyciskAnuluj,   0,                     0,           38, 13, 15,   1,     0,                  tekst(texts::kNapisAnuluj)},
+    // type            id                 style                  hot key      x   y   width height extra text or edit
+    // field
+    {Typ::Okno, kDialogOpcji, 0, 0, 0, 0, 73, 16, 0, tekst(texts::kTytulOpcji)},
+    {Typ::Etykieta, kKlawiszF2, 0, 0, 2, 2, 12, 1, 0, tekst(texts::kEtykietaOkresOd)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 14, 2, 13, 1, 0, poleOkresu(kMaksOkresu)},
+    {Typ::Etykieta, kKlawiszF3, 0, 0, 30, 2, 12, 1, 0, tekst(texts::kEtykietaOkresDo)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 42, 2, 13, 1, 0, poleOkresu(kMaksOkresu)},
+    {Typ::LiniaTekstu, kBezId, 0, 0, 2, 4, 36, 1, 0, tekst(texts::kWyselekcjonuj)},
+    {Typ::Etykieta, kKlawiszF4, 0, 0, 2, 5, 28, 1, 0, tekst(texts::kEtykietaNazwy)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 30, 5, 30, 1, 0, poleTekstu(kMaksFiltru)},
+    {Typ::Etykieta, kKlawiszF5, 0, 0, 2, 6, 28, 1, 0, tekst(texts::kEtykietaAdresu)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 30, 6, 30, 1, 0, poleTekstu(kMaksFiltru)},
+    {Typ::Etykieta, kKlawiszF6, 0, 0, 2, 7, 28, 1, 0, tekst(texts::kEtykietaSymbolu)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 30, 7, 30, 1, 0, poleTekstu(kMaksFiltru)},
+    {Typ::Etykieta, kKlawiszF7, 0, 0, 2, 9, 27, 1, 0, tekst(texts::kEtykietaPlacowki)},
+    {Typ::PoleEdycji, kBezId, kStylPola, 0, 30, 9, 30, 1, 0, poleTekstu(kMaksPlacowki)},
+    {Typ::Etykieta, kEtykietaKatalogu, 0, 0, 2, 11, 10, 1, 0, tekst(texts::kKatalog)},
+    {Typ::PoleEdycji, kPoleKatalogu, 0, 0, 12, 11, 40, 1, kFlagaPolaKatalogu, poleTekstu(kMaksKatalogu)},
+    {Typ::Przycisk, kPrzyciskWybierz, kStylPrzyciskuWybierz, kKlawiszB, 52, 11, 8, 1, 0, tekst(texts::kNapisWybierz)},
+    {Typ::Przycisk, kPrzyciskOk, kStylPrzyciskuOk, kKlawiszF12, 19, 13, 15, 1, 0, tekst(texts::kNapisOk)},
+    {Typ::Przycisk, kPrzyciskAnuluj, 0, 0, 38, 13, 15, 1, 0, tekst(texts::kNapisAnuluj)},
 };
 
 constexpr std::size_t kPoczatekWyboru = szablon::blok::kWpisy;

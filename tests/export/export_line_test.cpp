@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "plugin/export/plik_eksportu.hpp"
-#include "plugin/interface/rekordy_zakupow.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace {
 
@@ -59,8 +59,10 @@ void put(Slot slot, F* function) {
 std::vector<std::string> fields(const std::string& line) {
     std::vector<std::string> out(1);
     for (const char c : line) {
-        if (c == ':') out.emplace_back();
-        else out.back() += c;
+        if (c == ':')
+            out.emplace_back();
+        else
+            out.back() += c;
     }
     return out;
 }
@@ -99,9 +101,9 @@ TEST_F(ExportLine, AnAdditionalValueIsEmptyOnlyStrictlyInsideATenThousandthOfAUn
         double stored;
         const char* field;
     } cases[] = {
-        {0.0, ""},           {-0.0, ""},         {0.000009, ""},     {-0.000009, ""},
-        {0.00001, "0.00"},   {-0.00001, "-0.00"}, {0.0001, "0.00"},   {49.99, "0.00"},
-        {50.0, "0.01"},      {-50.0, "-0.01"},    {11600.0, "1.16"},  {1e15, "100000000000.00"},
+        {0.0, ""},         {-0.0, ""},          {0.000009, ""},    {-0.000009, ""},
+        {0.00001, "0.00"}, {-0.00001, "-0.00"}, {0.0001, "0.00"},  {49.99, "0.00"},
+        {50.0, "0.01"},    {-50.0, "-0.01"},    {11600.0, "1.16"}, {1e15, "100000000000.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("stored " + std::to_string(c.stored));

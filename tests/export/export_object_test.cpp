@@ -96,8 +96,10 @@ TEST_F(ExportObject, EveryEndOfTheOptionsStepTearsDownOnce) {
         SetUp();
         calls.runnerResult = c.result;
         calls.runnerThrows = c.throws;
-        if (c.throws) EXPECT_THROW(kz::eksportujDokumenty(), std::runtime_error);
-        else EXPECT_EQ(kz::eksportujDokumenty(), 0);
+        if (c.throws)
+            EXPECT_THROW(kz::eksportujDokumenty(), std::runtime_error);
+        else
+            EXPECT_EQ(kz::eksportujDokumenty(), 0);
         EXPECT_EQ(calls.constructed, 1);
         EXPECT_EQ(calls.destroyed, 1);
         EXPECT_EQ(calls.delegatesMade, 1);
@@ -121,8 +123,10 @@ TEST_F(ExportObject, TearDownFreesTheListOnceAndAlwaysDestroysTheBase) {
         object->listaDokumentow_ = list;
         object->liczbaDokumentow_ = 3;
         object->pojemnoscListy_ = 4;
-        if (freeThrows) EXPECT_THROW(object->rozbierz(), std::runtime_error);
-        else object->rozbierz();
+        if (freeThrows)
+            EXPECT_THROW(object->rozbierz(), std::runtime_error);
+        else
+            object->rozbierz();
         EXPECT_EQ(calls.freed, 1);
         EXPECT_EQ(calls.destroyed, 1);
         EXPECT_EQ(object->listaDokumentow_, nullptr);

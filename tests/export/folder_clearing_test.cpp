@@ -78,8 +78,9 @@ protected:
 };
 
 TEST_F(FolderClearing, DeletesOnlyNamesThatStayInsideTheFolder) {
-    g_search.names = {"..",           ".",         "",           "../obok.txt", "..\\obok.txt",
-                      "sub/w.txt",    "sub\\w.txt", std::string(kz::kDirSearchNameRoom, 'n'), "plik.txt"};
+    g_search.names = {"..",           ".",         "",           "../obok.txt",
+                      "..\\obok.txt", "sub/w.txt", "sub\\w.txt", std::string(kz::kDirSearchNameRoom, 'n'),
+                      "plik.txt"};
     kz::wyczyscKatalog((root_ + "/out").c_str());
     EXPECT_FALSE(exists(root_ + "/out/plik.txt"));
     EXPECT_TRUE(exists(root_ + "/obok.txt"));

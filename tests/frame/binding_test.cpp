@@ -5,8 +5,8 @@
 
 #include <cstring>
 
-#include "plugin/interface/host_signatures.hpp"
 #include "plugin/frame/plugin_state.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/windows_api.hpp"
 
 namespace {

@@ -28,7 +28,7 @@ TEST_F(Amounts, RoundingToHundredthsHalfAwayFromZero) {
         double rounded;
     };
     const Case cases[] = {
-        {1234550, 1234600}, {-1234550, -1234600}, {1234549, 1234500}, {-1234549, -1234500},
+        {1234550, 1234600}, {-1234550, -1234600}, {1234549, 1234500},      {-1234549, -1234500},
         {1234450, 1234500}, {-50, -100},          {1234549.9999, 1234500}, {1e12 + 50, 1e12 + 100},
     };
     for (const Case& c : cases) {
@@ -50,14 +50,13 @@ TEST_F(Amounts, ConversionAddsTheKindsRate) {
         double converted;
     };
     const Case cases[] = {
-        {0, 1000000, 1230000},  // 23 %
-        {0, -1000000, -1230000},
-        {0, 50, 61.5},          // half a hundredth stays exact for the rounding
-        {4, 1000000, 1220000},  // 22 %
-        {3, 1234567, 1234567},  // 0 %
-        {5, 1234567, 1234567},  // exempt
-        {12, 1000000, 1150000}, // a kind of this table only
-        {42, 1234567, 1234567}, // a kind the table lacks
+        {0, 1000000, 1230000},                   // 23 %
+        {0, -1000000, -1230000}, {0, 50, 61.5},  // half a hundredth stays exact for the rounding
+        {4, 1000000, 1220000},                   // 22 %
+        {3, 1234567, 1234567},                   // 0 %
+        {5, 1234567, 1234567},                   // exempt
+        {12, 1000000, 1150000},                  // a kind of this table only
+        {42, 1234567, 1234567},                  // a kind the table lacks
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);

@@ -11,11 +11,13 @@
 namespace kz::test {
 namespace {
 
-const std::string kContractor = R"("contractor": {"symbol": "ŁAD", "name": "Hurtownia  Łąka", "address": "ul. Długa 1", "nip": "111-222-33-44"})";
+const std::string kContractor =
+    R"("contractor": {"symbol": "ŁAD", "name": "Hurtownia  Łąka", "address": "ul. Długa 1", "nip": "111-222-33-44"})";
 
 std::string document(const std::string& fields) {
     return R"({"type": 713, "id": 7, "id2": 1, "number": "FZ 1/01/26", "date": "2026-01-05", )" + kContractor + ", " +
-           fields + R"("gross": 12.3, "lines": [{"description": "Mleko", "unit": "szt", "quantity": 1, "value": 10, "rate": 5}]})";
+           fields +
+           R"("gross": 12.3, "lines": [{"description": "Mleko", "unit": "szt", "quantity": 1, "value": 10, "rate": 5}]})";
 }
 
 std::string dataFile(const std::string& documents) { return "{\"documents\": [\n" + documents + "\n]}\n"; }
@@ -44,20 +46,16 @@ TEST(DataFile, BadDataStopsTheHostBeforeThePluginLoadsAndSaysWhereAndWhat) {
         {"outside-the-code-page",
          dataFile(good + ",\n" + R"({"type": 713, "id": 8, "number": "FZ 1€", "date": "2026-01-05"})"),
          "document #2 (id 8), field \"number\": the character '€' (U+20AC) is not in the code page"},
-        {"malformed-date",
-         dataFile(R"({"type": 713, "id": 3, "date": "2026-02-30"})"),
+        {"malformed-date", dataFile(R"({"type": 713, "id": 3, "date": "2026-02-30"})"),
          "document #1 (id 3), field \"date\": \"2026-02-30\" is not a date RRRR-MM-DD"},
         {"date-missing", dataFile(R"({"type": 713, "id": 3})"), "document #1 (id 3), field \"date\": is missing"},
-        {"other-type",
-         dataFile(good + ",\n" + R"({"type": 705, "id": 8, "date": "2026-01-05"})"),
+        {"other-type", dataFile(good + ",\n" + R"({"type": 705, "id": 8, "date": "2026-01-05"})"),
          "document #2 (id 8), field \"type\": 705 is not a document type of this host (713 or 703)"},
-        {"duplicate-key",
-         dataFile(good + ",\n" + document("") ),
+        {"duplicate-key", dataFile(good + ",\n" + document("")),
          "document #2 (id 7): type 713, id 7, id2 1 already belong to document #1 (id 7)"},
         {"malformed-json", "{\"documents\": [\n  {\"type\": 713,\n   \"id\" 7}\n]}\n",
          "malformed JSON: parse error at line 3, column 9"},
-        {"rate-not-in-table",
-         R"({"rates": [{"kind": 0, "code": "23", "percent": 23}], "documents": [)" + good + "]}",
+        {"rate-not-in-table", R"({"rates": [{"kind": 0, "code": "23", "percent": 23}], "documents": [)" + good + "]}",
          "document #1 (id 7), line #1, field \"rate\": kind 5 is not in the rate table"},
         {"misspelt-field", dataFile(document("\"value_as_stored\": true, ")),
          "document #1 (id 7), field \"value_as_stored\": is not a field of this object"},
@@ -81,7 +79,8 @@ TEST(DataFile, AMissingFileIsNamed) {
     options.arguments = {"--data", "scenario/no-such-data.json"};
     const HostRun r = runHost("data-missing-file", options);
     EXPECT_EQ(r.exitCode, 2);
-    EXPECT_NE(r.only("error").value("message", "").find("scenario/no-such-data.json: the file cannot be read"), std::string::npos);
+    EXPECT_NE(r.only("error").value("message", "").find("scenario/no-such-data.json: the file cannot be read"),
+              std::string::npos);
 }
 
 TEST(DataFile, TheTablesServeTheGivenDataAndOtherwiseTheSample) {

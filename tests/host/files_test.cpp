@@ -40,8 +40,8 @@ TEST_F(Streams, TextStreamsWritePrintfTextWithCrLf) {
          "\xa4\x86:\x01\r\n"},
         {"every line feed, also one after CR and one from a value",
          [](void* s) { return streamPrintf(s, "a\r\n%s\n\n", "b\nc"); }, "a\r\r\nb\r\nc\r\n\r\n"},
-        {"longer than the first buffer, no line end", [&](void* s) { return streamPrintf(s, "%s%s", longText.c_str(), "!"); },
-         longText + "!"},
+        {"longer than the first buffer, no line end",
+         [&](void* s) { return streamPrintf(s, "%s%s", longText.c_str(), "!"); }, longText + "!"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

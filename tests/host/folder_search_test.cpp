@@ -78,8 +78,9 @@ TEST_F(FolderSearch, PatternsOfAnotherFormDoNotOpen) {
     write("a.txt", "stays");
     const std::string sep(1, kPathSeparator);
     for (const std::string& pattern :
-         {hostFolder(), hostFolder() + sep + "*", hostFolder() + sep + "*.txt", hostFolder() + "*.*", std::string("*.*"),
-          sep + "*.*", hostFolder() + sep + "brak" + sep + "*.*", hostFolder() + sep + "a.txt" + sep + "*.*"}) {
+         {hostFolder(), hostFolder() + sep + "*", hostFolder() + sep + "*.txt", hostFolder() + "*.*",
+          std::string("*.*"), sep + "*.*", hostFolder() + sep + "brak" + sep + "*.*",
+          hostFolder() + sep + "a.txt" + sep + "*.*"}) {
         SCOPED_TRACE(pattern);
         EXPECT_NE(dirSearchFirst(pattern.c_str(), object(), 0), 0);
         EXPECT_EQ(name(), "");
@@ -106,8 +107,10 @@ TEST(FolderSearchMisuse, ObjectsTheHostDidNotMakeOrOpenEndTheRun) {
     dirSearchConstruct(made.data());
     EXPECT_EXIT(dirSearchFirst(pattern.c_str(), foreign.data(), 0), ::testing::ExitedWithCode(71),
                 "40503 was handed a directory search object this host did not make");
-    EXPECT_EXIT(dirSearchNext(made.data()), ::testing::ExitedWithCode(71), "40504 was handed a directory search that is not open");
-    EXPECT_EXIT(dirSearchEnd(made.data()), ::testing::ExitedWithCode(71), "40505 was handed a directory search that is not open");
+    EXPECT_EXIT(dirSearchNext(made.data()), ::testing::ExitedWithCode(71),
+                "40504 was handed a directory search that is not open");
+    EXPECT_EXIT(dirSearchEnd(made.data()), ::testing::ExitedWithCode(71),
+                "40505 was handed a directory search that is not open");
     EXPECT_EXIT(dirSearchFirst(pattern.c_str(), made.data(), 0x10), ::testing::ExitedWithCode(71), "attributes 16");
     EXPECT_EXIT(dirSearchConstruct(made.data()), ::testing::ExitedWithCode(71), "never destroyed");
     dirSearchDestroy(made.data());

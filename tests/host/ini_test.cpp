@@ -15,7 +15,8 @@ namespace {
 using hadrek::ini::IniDocument;
 
 TEST(IniDocument, EditsKeepEverythingElse) {
-    const std::string original = "; nagłówek\r\n[Inna]\r\nOpcje=obca\r\n\r\n[KalvetZakupy]\r\npytaj=0\r\n\r\n[Ostatnia]\r\nX=1\r\n";
+    const std::string original =
+        "; nagłówek\r\n[Inna]\r\nOpcje=obca\r\n\r\n[KalvetZakupy]\r\npytaj=0\r\n\r\n[Ostatnia]\r\nX=1\r\n";
     struct Case {
         const char* name;
         const char* section;
@@ -27,9 +28,10 @@ TEST(IniDocument, EditsKeepEverythingElse) {
         {"replace in place, key case kept from the write", "KalvetZakupy", "Pytaj", "1",
          "; nagłówek\r\n[Inna]\r\nOpcje=obca\r\n\r\n[KalvetZakupy]\r\nPytaj=1\r\n\r\n[Ostatnia]\r\nX=1\r\n"},
         {"new key after the section's last line", "kalvetzakupy", "Opcje", "\"a\"",
-         "; nagłówek\r\n[Inna]\r\nOpcje=obca\r\n\r\n[KalvetZakupy]\r\npytaj=0\r\nOpcje=\"a\"\r\n\r\n[Ostatnia]\r\nX=1\r\n"},
-        {"new section at the end", "Nowa", "K", "",
-         original + "\r\n[Nowa]\r\nK=\r\n"},
+         "; "
+         "nagłówek\r\n[Inna]\r\nOpcje=obca\r\n\r\n[KalvetZakupy]\r\npytaj=0\r\nOpcje=\"a\"\r\n\r\n[Ostatnia]\r\nX="
+         "1\r\n"},
+        {"new section at the end", "Nowa", "K", "", original + "\r\n[Nowa]\r\nK=\r\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -54,14 +56,18 @@ TEST(IniRecord, WriteThenReadGivesTheTextsCutToWidth) {
     };
     const std::string longFolder(300, 'k');
     const Case cases[] = {
-        {"plain", {"20260101", "20261231", "a", "b", "c", "ID", "PL", "C:\\E"},
+        {"plain",
+         {"20260101", "20261231", "a", "b", "c", "ID", "PL", "C:\\E"},
          {"20260101", "20261231", "a", "b", "c", "ID", "PL", "C:\\E"}},
         {"empty", {"", "", "", "", "", "", "", ""}, {"", "", "", "", "", "", "", ""}},
-        {"blanks and commas", {"", "", " Kowal, Nowak ", ",", " ", "a\"b", "\\\"", "x,y"},
+        {"blanks and commas",
+         {"", "", " Kowal, Nowak ", ",", " ", "a\"b", "\\\"", "x,y"},
          {"", "", " Kowal, Nowak ", ",", " ", "a\"b", "\\\"", "x,y"}},
-        {"over-long", {"2026010199", "", std::string(30, 'n'), "", "", "", "12345678901234", longFolder},
+        {"over-long",
+         {"2026010199", "", std::string(30, 'n'), "", "", "", "12345678901234", longFolder},
          {"20260101", "", std::string(25, 'n'), "", "", "", "1234567890123", longFolder.substr(0, 259)}},
-        {"control and high bytes", {"", "", "\x86\x92\x01\t", "", "", "", "", ""},
+        {"control and high bytes",
+         {"", "", "\x86\x92\x01\t", "", "", "", "", ""},
          {"", "", "\x86\x92\x01\t", "", "", "", "", ""}},
     };
     for (const Case& c : cases) {
@@ -78,7 +84,8 @@ TEST(IniRecord, WriteThenReadGivesTheTextsCutToWidth) {
 TEST(IniRecord, ValuesOfAnotherShapeAreNotRead) {
     const auto format = hadrek::ini::parseRecordFormat("%3s,%3s");
     ASSERT_TRUE(format);
-    for (const char* value : {"", "\"a\"", "\"a\",\"b", "\"a\";\"b\"", "a,b", "\"a\",\"b\"x", "\"a\\", "\"a\",\"b\\\""}) {
+    for (const char* value :
+         {"", "\"a\"", "\"a\",\"b", "\"a\";\"b\"", "a,b", "\"a\",\"b\"x", "\"a\\", "\"a\",\"b\\\""}) {
         SCOPED_TRACE(value);
         EXPECT_EQ(hadrek::ini::decodeRecord(*format, value), std::nullopt);
     }

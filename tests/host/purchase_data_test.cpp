@@ -38,8 +38,9 @@ void expectSameData(const PurchaseData& a, const PurchaseData& b) {
         for (std::size_t l = 0; l < x.lines.size(); ++l) {
             const Line& p = x.lines[l];
             const Line& q = y.lines[l];
-            EXPECT_EQ(std::tie(p.description, p.code, p.extraText, p.unit, p.quantity, p.value, p.additionalValue, p.rate),
-                      std::tie(q.description, q.code, q.extraText, q.unit, q.quantity, q.value, q.additionalValue, q.rate));
+            EXPECT_EQ(
+                std::tie(p.description, p.code, p.extraText, p.unit, p.quantity, p.value, p.additionalValue, p.rate),
+                std::tie(q.description, q.code, q.extraText, q.unit, q.quantity, q.value, q.additionalValue, q.rate));
         }
     }
 }
@@ -85,15 +86,16 @@ TEST(DataFile, WhatIsWrittenReadsBackTheSame) {
 }
 
 TEST(DataFile, MissingOptionalFieldsAreEmptyAndTheDefaultRatesApply) {
-    const PurchaseData data = readPurchaseData(std::string_view(
-        R"({"documents": [{"type": 703, "date": "0999-01-31", "lines": [{}]}]})"));
+    const PurchaseData data =
+        readPurchaseData(std::string_view(R"({"documents": [{"type": 703, "date": "0999-01-31", "lines": [{}]}]})"));
     ASSERT_EQ(data.documents.size(), 1u);
     const Document& d = data.documents[0];
     EXPECT_EQ(std::tie(d.id, d.id2, d.gross, d.valuesAsStored), std::make_tuple(0, 0, 0.0, false));
     EXPECT_EQ(d.number, "");
     EXPECT_EQ(data.contractors.at(d.contractor), Contractor{});
     ASSERT_EQ(d.lines.size(), 1u);
-    EXPECT_EQ(std::tie(d.lines[0].quantity, d.lines[0].value, d.lines[0].rate), std::make_tuple(0, 0.0, std::int16_t{0}));
+    EXPECT_EQ(std::tie(d.lines[0].quantity, d.lines[0].value, d.lines[0].rate),
+              std::make_tuple(0, 0.0, std::int16_t{0}));
     EXPECT_EQ(data.rates.size(), defaultRates().size());
 }
 

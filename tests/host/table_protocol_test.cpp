@@ -39,8 +39,8 @@ data::Document document(std::int16_t type, std::int32_t id, std::int32_t id2, st
 data::PurchaseData walkData() {
     data::PurchaseData data{data::defaultRates(), {{}}, {}};
     data.documents = {
-        document(713, 40, 2, {"a1", "a2"}),  document(703, 40, 1, {"p1"}),         document(713, 7, 1, {"b1"}),
-        document(713, 40, 1, {"c1", "c2", "c3"}), document(713, 12, 1, {}),       document(703, 3, 1, {"q1", "q2"}),
+        document(713, 40, 2, {"a1", "a2"}),       document(703, 40, 1, {"p1"}), document(713, 7, 1, {"b1"}),
+        document(713, 40, 1, {"c1", "c2", "c3"}), document(713, 12, 1, {}),     document(703, 3, 1, {"q1", "q2"}),
     };
     return data;
 }
@@ -170,7 +170,8 @@ TEST_F(TableProtocol, ANestedLineWalkLeavesTheHeaderWalkAndItsRecordUntouched) {
         const int kind = lineKeyKind(713);
         keyBuild(kind, nullptr, lineKey.bytes, kz::czytajPole<std::int32_t>(headerRecord, kz::tzak::kIdDokumentu));
         if (cursorStartRange(lineCursor.bytes, lines_, kind, lineKey.bytes, 0, 0) != 0)
-            while (cursorNext(lineCursor.bytes) == 1) lines.push_back(text(recordBuffer(lines_), kz::tzak_dok::kOpisPozycji));
+            while (cursorNext(lineCursor.bytes) == 1)
+                lines.push_back(text(recordBuffer(lines_), kz::tzak_dok::kOpisPozycji));
         cursorEndRange(lineCursor.bytes);
         EXPECT_EQ(std::memcmp(before.data(), headerRecord, before.size()), 0) << "after the lines of " << seen.back();
     }
@@ -183,8 +184,8 @@ TEST_F(TableProtocol, ANestedLineWalkLeavesTheHeaderWalkAndItsRecordUntouched) {
 
 TEST_F(TableProtocol, RecordsHoldEveryFieldAtItsOffsetAndZeroElsewhere) {
     data::PurchaseData data{data::defaultRates(), {}, {}};
-    data.contractors.push_back({text::fromUtf8("ŻUK"), text::fromUtf8("Zakład  Łąka"), text::fromUtf8("ul. Ćmy 1"),
-                                "111-222-33-44"});
+    data.contractors.push_back(
+        {text::fromUtf8("ŻUK"), text::fromUtf8("Zakład  Łąka"), text::fromUtf8("ul. Ćmy 1"), "111-222-33-44"});
     data::Document d = document(713, 1001, 7, {});
     d.number = std::string(16, '9');
     d.gross = 1518400;
@@ -241,10 +242,12 @@ TEST_F(TableProtocol, RecordsHoldEveryFieldAtItsOffsetAndZeroElsewhere) {
     EXPECT_EQ(r[kz::kRozmiarTzakDok - 1], 0) << "the longest extra text keeps its NUL";
 
     // Bytes the plug-in does not read, and text rooms behind the NUL.
-    const std::pair<unsigned, unsigned> unreadHeader[] = {{0, 2}, {19, 52}, {56, 69}, {236, 237}, {241, 275}, {283, 893}};
+    const std::pair<unsigned, unsigned> unreadHeader[] = {{0, 2},     {19, 52},   {56, 69},
+                                                          {236, 237}, {241, 275}, {283, 893}};
     for (const auto& [from, to] : unreadHeader)
         for (unsigned i = from; i < to; ++i) EXPECT_EQ(h[i], 0) << "Tzak byte " << i;
-    const std::pair<unsigned, unsigned> unreadLine[] = {{0, 2}, {11, 123}, {129, 140}, {148, 150}, {158, 166}, {168, 192}, {200, 540}};
+    const std::pair<unsigned, unsigned> unreadLine[] = {{0, 2},     {11, 123},  {129, 140}, {148, 150},
+                                                        {158, 166}, {168, 192}, {200, 540}};
     for (const auto& [from, to] : unreadLine)
         for (unsigned i = from; i < to; ++i) EXPECT_EQ(r[i], 0) << "Tzak_dok byte " << i;
 }

@@ -111,8 +111,9 @@ TEST(DialogTemplateBlock, EditFieldsGiveTheOptionsBufferSlots) {
     const Odczyt odczyt = przejdzBlok(kz::dialogTemplateBlock(), kz::kDialogTemplateBlockSize);
     ASSERT_EQ(odczyt.okna.size(), 2u);
     const std::vector<PoleEdycji>& pola = odczyt.okna[1].pola;
-    const std::size_t sloty[] = {kz::kSlotOkresOd,    kz::kSlotOkresDo,     kz::kSlotFiltrNazwy, kz::kSlotFiltrAdresu,
-                                 kz::kSlotFiltrSymbolu, kz::kSlotKodPlacowki, kz::kSlotKatalog,    kz::kRozmiarDanychOpcji};
+    const std::size_t sloty[] = {kz::kSlotOkresOd,     kz::kSlotOkresDo,       kz::kSlotFiltrNazwy,
+                                 kz::kSlotFiltrAdresu, kz::kSlotFiltrSymbolu,  kz::kSlotKodPlacowki,
+                                 kz::kSlotKatalog,     kz::kRozmiarDanychOpcji};
     ASSERT_EQ(pola.size() + 1, std::size(sloty));
     std::size_t slot = 0;
     for (std::size_t i = 0; i < pola.size(); ++i) {

@@ -21,9 +21,9 @@ struct Litera {
 
 // The letters the plug-in's texts may use beyond ASCII.
 constexpr Litera kLitery[] = {
-    {0x86, "ą"}, {0x8D, "ć"}, {0x91, "ę"}, {0x92, "ł"}, {0xA4, "ń"}, {0xA2, "ó"}, {0x9E, "ś"}, {0xA6, "ź"},
-    {0xA7, "ż"}, {0x8F, "Ą"}, {0x95, "Ć"}, {0x90, "Ę"}, {0x9C, "Ł"}, {0xA5, "Ń"}, {0xA3, "Ó"}, {0x98, "Ś"},
-    {0xA0, "Ź"}, {0xA1, "Ż"}, {0xAE, "«"}, {0xAF, "»"},
+    {0x86, "ą"}, {0x8D, "ć"}, {0x91, "ę"}, {0x92, "ł"}, {0xA4, "ń"}, {0xA2, "ó"}, {0x9E, "ś"},
+    {0xA6, "ź"}, {0xA7, "ż"}, {0x8F, "Ą"}, {0x95, "Ć"}, {0x90, "Ę"}, {0x9C, "Ł"}, {0xA5, "Ń"},
+    {0xA3, "Ó"}, {0x98, "Ś"}, {0xA0, "Ź"}, {0xA1, "Ż"}, {0xAE, "«"}, {0xAF, "»"},
 };
 
 // Mark-up bytes come out as {01}, {02}, {05}; line breaks and tabs as
@@ -69,7 +69,8 @@ Przypadek przypadek(const char* nazwa, const kz::mazovia::Tekst<N>& tekst, const
 
 const std::vector<Przypadek>& przypadki() {
     static const std::vector<Przypadek> kPrzypadki = {
-        KZ_PRZYPADEK(kOpisWtyczki, "Miesiące->Export-import danych->Export do innych programów:\n{02}Kalvet zakupy{01}"),
+        KZ_PRZYPADEK(kOpisWtyczki,
+                     "Miesiące->Export-import danych->Export do innych programów:\n{02}Kalvet zakupy{01}"),
         KZ_PRZYPADEK(kEtykietaMenu, "K~a~lvet zakupy"),
         KZ_PRZYPADEK(kZainstalowanoWtyczke, "Zainstalowano wtyczkę do programu:\n%s"),
         KZ_PRZYPADEK(kPlikIni, "KalvetZakupy.ini"),
@@ -89,9 +90,10 @@ const std::vector<Przypadek>& przypadki() {
                      "Wtyczka \"%s\" potrzebuje zaimportować\n%s z modułu głównego,\n"
                      "jednak moduł główny %s nie posiada. Aby naprawić tę sytuację\n"
                      "zainstaluj aktualizację programu oraz wtyczki.\n\nWTYCZKA NIE ZOSTANIE ZAŁADOWANA!!!\n"),
-        KZ_PRZYPADEK(kNaglowekRozmiarow,
-                     "Rozmiary rekordów niektórych tabel nie zgadzają się\n"
-                     "między programem a wtyczką '%s' (moduł '%s'):\n\n{01}tl18l33{01}TABELA\tWE WTYCZCE\tW PROGRAMIE\n"),
+        KZ_PRZYPADEK(
+            kNaglowekRozmiarow,
+            "Rozmiary rekordów niektórych tabel nie zgadzają się\n"
+            "między programem a wtyczką '%s' (moduł '%s'):\n\n{01}tl18l33{01}TABELA\tWE WTYCZCE\tW PROGRAMIE\n"),
         KZ_PRZYPADEK(kWierszRozmiaru, "{01}tp25p40{01}%s\t%d\t%s\n"),
         KZ_PRZYPADEK(kBrak, "brak"),
         KZ_PRZYPADEK(kStopkaRozmiarow, "\nModuł {02}%s{01}\nNIE zostanie załadowany!"),

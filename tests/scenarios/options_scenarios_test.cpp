@@ -7,9 +7,9 @@
 #include <map>
 #include <string>
 
-#include "scenario_snapshots.hpp"
 #include "plugin/interface/dialog_base_table.hpp"
 #include "plugin/interface/dialog_ids.hpp"
+#include "scenario_snapshots.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/test_text.hpp"
 
@@ -80,7 +80,8 @@ TEST(Options, FirstRunShowsEmptyFieldsAndEscSavesNothing) {
 TEST(Options, TypedValuesAreStoredInKeyOrderWithTheIdentifierSixth) {
     HostRunOptions options;
     options.files = {{"KalvetZakupy.ini", iniWith(R"("","","","","","ID-7","","")")}};
-    options.keys = R"("20260101" Tab "20261231" Tab "Kowalski" Tab "ul. Długa 5, Gdańsk" Tab "KOW" Tab "PL  01" Tab "C:\Eksport" F12)";
+    options.keys =
+        R"("20260101" Tab "20261231" Tab "Kowalski" Tab "ul. Długa 5, Gdańsk" Tab "KOW" Tab "PL  01" Tab "C:\Eksport" F12)";
     const HostRun r = runHost(testName(), options);
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_EQ(dialogResult(r), 20481);
@@ -96,8 +97,8 @@ TEST(Options, TypedValuesAreStoredInKeyOrderWithTheIdentifierSixth) {
 
 TEST(Options, OverlongAndOddValuesInTheKeyAreCutToTheirWidths) {
     HostRunOptions options;
-    options.files = {{"KalvetZakupy.ini",
-                      iniWith(R"("2026010199","","Nazwa, z przecinkiem ""","x","","ABCDEFGHIJKLMNOP","","")")}};
+    options.files = {
+        {"KalvetZakupy.ini", iniWith(R"("2026010199","","Nazwa, z przecinkiem ""","x","","ABCDEFGHIJKLMNOP","","")")}};
     options.keys = "F12";
     const HostRun r = runHost(testName(), options);
     ASSERT_EQ(r.exitCode, 0);
@@ -106,14 +107,16 @@ TEST(Options, OverlongAndOddValuesInTheKeyAreCutToTheirWidths) {
     EXPECT_EQ(iniCalls(r, 8).at(0)["result"], 1);
     EXPECT_EQ(iniCalls(r, 9).at(0)["value"], R"("","","","","","","","")");
 
-    options.files = {{"KalvetZakupy.ini", iniWith(R"("2026010199","","Nazwa, z \"cudzyslowem\"","x","","ABCDEFGHIJKLMNOP","","")")}};
+    options.files = {
+        {"KalvetZakupy.ini", iniWith(R"("2026010199","","Nazwa, z \"cudzyslowem\"","x","","ABCDEFGHIJKLMNOP","","")")}};
     const HostRun cut = runHost(testName() + "Cut", options);
     EXPECT_EQ(iniCalls(cut, 9).at(0)["value"],
               R"("20260101","","Nazwa, z \"cudzyslowem\"","x","","ABCDEFGHIJKLM","","")");
 }
 
 TEST(Options, EscLeavesTheFileByteIdenticalEvenAfterAFolderWasPicked) {
-    const std::string before = iniWith(R"("20260101","","","","","ID","","stary")") + "; komentarz\r\n[Inna]\r\nKlucz=1\r\n";
+    const std::string before =
+        iniWith(R"("20260101","","","","","ID","","stary")") + "; komentarz\r\n[Inna]\r\nKlucz=1\r\n";
     HostRunOptions options;
     options.files = {{"KalvetZakupy.ini", before}};
     const std::string picked = "scenario/" + testName();
@@ -138,7 +141,8 @@ TEST(Options, FolderButtonKeepsWhatWasTypedAndShowsThePath) {
     EXPECT_EQ(handled[0]["result"], 4098);
     const auto lines = screenAt(r, "close");
     EXPECT_EQ(rowFromLabel(lines, "F2 Okres od"), "F2 Okres od 20260105_____   F3 Okres do _____________");
-    EXPECT_NE(rowFromLabel(lines, "Katalog").find(folder.substr(0, 40)), std::string::npos) << "a field shows its start";
+    EXPECT_NE(rowFromLabel(lines, "Katalog").find(folder.substr(0, 40)), std::string::npos)
+        << "a field shows its start";
     EXPECT_EQ(iniCalls(r, 9).at(0)["value"], R"("20260105","","Nowak","","","","",")" + folder + "\"");
 }
 
@@ -175,8 +179,10 @@ TEST(Options, SecondRunStartsFromTheFileNotFromMemory) {
     options.arguments = {"--run", "2"};
     const HostRun r = runHost(testName(), options);
     ASSERT_EQ(r.exitCode, 0);
-    EXPECT_EQ(rowFromLabel(screenAt(r, "close", 0), "F4 nazwie"), "F4 nazwie  kontrahenta      Niezapisany___________________");
-    EXPECT_EQ(rowFromLabel(screenAt(r, "open", 1), "F4 nazwie"), "F4 nazwie  kontrahenta      Zapisany______________________");
+    EXPECT_EQ(rowFromLabel(screenAt(r, "close", 0), "F4 nazwie"),
+              "F4 nazwie  kontrahenta      Niezapisany___________________");
+    EXPECT_EQ(rowFromLabel(screenAt(r, "open", 1), "F4 nazwie"),
+              "F4 nazwie  kontrahenta      Zapisany______________________");
     EXPECT_EQ(r.count("object"), 4u) << "two export objects, each constructed and destroyed";
 }
 
@@ -210,7 +216,8 @@ TEST(Options, TheObjectTableIsUsedBothWays) {
         EXPECT_EQ(e["serial"], serial) << "the export object is `this`";
         ordinalOfEntry[e["entry"]] = e["ordinal"];
     }
-    for (const Slot called : {Slot::DialogBaseOpened, Slot::DialogBaseMayClose, Slot::DialogBaseFocusMoved, Slot::DialogBaseClosed})
+    for (const Slot called :
+         {Slot::DialogBaseOpened, Slot::DialogBaseMayClose, Slot::DialogBaseFocusMoved, Slot::DialogBaseClosed})
         EXPECT_EQ(ordinalOfEntry[inheritedEntry(called)], ordinalOf(called)) << "entry " << inheritedEntry(called);
     // Delegate made before the run and destroyed after it; the selection
     // dialog that follows the confirmation has delegates of its own.

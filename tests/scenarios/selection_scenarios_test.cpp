@@ -73,8 +73,7 @@ struct Period {
 // keys before the selection change them.
 HostRunOptions withData(const std::vector<Doc>& docs, const std::string& keys, Period period = {}) {
     HostRunOptions options;
-    options.files = {{"KalvetZakupy.ini", optionsIni({period.from, period.to, "", ""})},
-                     {"data.json", dataFile(docs)}};
+    options.files = {{"KalvetZakupy.ini", optionsIni({period.from, period.to, "", ""})}, {"data.json", dataFile(docs)}};
     options.keys = keys;
     return options;
 }
@@ -175,7 +174,8 @@ std::vector<long long> resizes(const HostRun& r) {
 
 std::vector<std::string> messages(const HostRun& r) {
     std::vector<std::string> out;
-    for (const auto& e : r.all("message")) out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
+    for (const auto& e : r.all("message"))
+        out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
     return out;
 }
 
@@ -196,10 +196,14 @@ TEST(Scan, KeepsDocumentsWithIdsWithinThePeriodBothEndsIncluded) {
         return d;
     };
     const std::vector<Doc> docs = {
-        withIds(zakup("start", "2026-03-01"), 10, 1), withIds(zakup("end", "2026-03-31"), 11, 1),
-        withIds(zakup("day before", "2026-02-28"), 12, 1), withIds(pz("day after", "2026-04-01"), 13, 1),
-        withIds(zakup("id 0"), 0, 7), withIds(pz("id2 0"), 14, 0),
-        withIds(pz("both 0"), 0, 0), withIds(pz("inside"), 15, 2),
+        withIds(zakup("start", "2026-03-01"), 10, 1),
+        withIds(zakup("end", "2026-03-31"), 11, 1),
+        withIds(zakup("day before", "2026-02-28"), 12, 1),
+        withIds(pz("day after", "2026-04-01"), 13, 1),
+        withIds(zakup("id 0"), 0, 7),
+        withIds(pz("id2 0"), 14, 0),
+        withIds(pz("both 0"), 0, 0),
+        withIds(pz("inside"), 15, 2),
         withIds(zakup("last year", "2025-03-15"), 16, 1),
     };
     const HostRun r = run(withData(docs, "F12 Esc"));
@@ -354,8 +358,8 @@ TEST(Scan, EachFailedGrowthKeepsWhatWasGatheredAndTheNextTypeIsStillWalked) {
             ASSERT_FALSE(rows.empty());
             // Growth 1 fails on the first invoice, growth 2 on the 101st;
             // the receipts come after either way.
-            const std::vector<std::string> expectedLast = {
-                growth == 1 ? numbered("P", 1) : numbered("Z", 90), numbered("P", 5)};
+            const std::vector<std::string> expectedLast = {growth == 1 ? numbered("P", 1) : numbered("Z", 90),
+                                                           numbered("P", 5)};
             EXPECT_EQ(rows.front().number, expectedLast[0]);
             EXPECT_EQ(rows.back().number, expectedLast[1]);
             EXPECT_EQ(rows.size(), growth == 1 ? 5u : 16u);
@@ -478,8 +482,10 @@ TEST(Selection, ConfirmingGoesOnAndAnythingElseEndsTheRun) {
         for (const auto& e : r.all("delegate"))
             if (e["dispatch"] != ordinalOf(Slot::DispatchOptions))
                 delegates.push_back(e["action"].get<std::string>() + " " + e["dispatch"].dump());
-        const std::string rows = serviceName(Slot::DispatchSelectionSecond), keys = serviceName(Slot::DispatchSelectionFirst);
-        EXPECT_EQ(delegates, (std::vector<std::string>{"make " + rows, "make " + keys, "destroy " + keys, "destroy " + rows}));
+        const std::string rows = serviceName(Slot::DispatchSelectionSecond),
+                          keys = serviceName(Slot::DispatchSelectionFirst);
+        EXPECT_EQ(delegates,
+                  (std::vector<std::string>{"make " + rows, "make " + keys, "destroy " + keys, "destroy " + rows}));
         EXPECT_EQ(r.count("memory"), 2u) << "one block made, freed at the tear-down";
     }
 }
@@ -517,11 +523,10 @@ TEST(Selection, MoreDocumentsThanTheListCanAddressAreCutWithAWarning) {
     docs.push_back(pz("P 1"));
     const HostRun r = run(withData(docs, "F12 Enter End Ins Ins Ins Esc"));
     ASSERT_EQ(r.exitCode, 0);
-    EXPECT_EQ(messages(r), std::vector<std::string>{
-                               "Uwaga: Dokumentów spełniających kryteria jest więcej niż 32767,\n"
-                               "a tyle najwyżej mieści lista. Pozostałe nie zostały\n"
-                               "na nią wpisane i nie zostaną wyeksportowane.\n\n"
-                               "Zawęź okres lub filtry kontrahenta\ni uruchom eksport ponownie."});
+    EXPECT_EQ(messages(r), std::vector<std::string>{"Uwaga: Dokumentów spełniających kryteria jest więcej niż 32767,\n"
+                                                    "a tyle najwyżej mieści lista. Pozostałe nie zostały\n"
+                                                    "na nią wpisane i nie zostaną wyeksportowane.\n\n"
+                                                    "Zawęź okres lub filtry kontrahenta\ni uruchom eksport ponownie."});
     const auto rows = rowsOf(selectionScreen(r, "close"));
     ASSERT_FALSE(rows.empty());
     EXPECT_EQ(rows.back().number, numbered("Z", kLimit, 5));

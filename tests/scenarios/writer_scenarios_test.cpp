@@ -45,11 +45,16 @@ Doc pz(long long id, std::string number, std::string date = "2026-03-15") {
 std::string dataFile(const std::vector<Doc>& docs) {
     json documents = json::array();
     for (const Doc& d : docs) {
-        const json line = {{"description", "Towar"}, {"code", d.number}, {"quantity", 1}, {"unit", "szt"},
-                           {"value", 10}, {"rate", 3}};
-        documents.push_back({{"type", d.type}, {"id", d.id}, {"id2", d.id2}, {"number", d.number},
-                             {"date", d.date}, {"contractor", {{"name", "Hurtownia"}, {"nip", "111"}}},
-                             {"values_as_stored", true}, {"lines", json::array({line})}});
+        const json line = {{"description", "Towar"}, {"code", d.number}, {"quantity", 1},
+                           {"unit", "szt"},          {"value", 10},      {"rate", 3}};
+        documents.push_back({{"type", d.type},
+                             {"id", d.id},
+                             {"id2", d.id2},
+                             {"number", d.number},
+                             {"date", d.date},
+                             {"contractor", {{"name", "Hurtownia"}, {"nip", "111"}}},
+                             {"values_as_stored", true},
+                             {"lines", json::array({line})}});
     }
     return json{{"documents", documents}}.dump();
 }
@@ -57,8 +62,8 @@ std::string dataFile(const std::vector<Doc>& docs) {
 // What the line of such a document looks like.
 std::string lineOf(const Doc& d) {
     const std::string date = d.date.substr(0, 4) + d.date.substr(5, 2) + d.date.substr(8, 2);
-    return "111:" + date + ":" + d.number + "::Towar:T:10.00::szt:1.000:0:" + d.number + ":+:" +
-           (d.type == 713 ? "V" : "D") + ":P01:2::\r\n";
+    return "111:" + date + ":" + d.number + "::Towar:T:10.00::szt:1.000:0:" + d.number +
+           ":+:" + (d.type == 713 ? "V" : "D") + ":P01:2::\r\n";
 }
 
 struct Options {
@@ -83,8 +88,10 @@ void prepareFolder(const std::string& out, const std::vector<std::pair<std::stri
     fs::remove_all(hadrek::utf8Path(out));
     fs::create_directories(hadrek::utf8Path(out));
     for (const auto& [name, bytes] : before) {
-        if (name.back() == '/') fs::create_directories(hadrek::utf8Path(out + "/" + name));
-        else std::ofstream(hadrek::utf8Path(out + "/" + name), std::ios::binary) << bytes;
+        if (name.back() == '/')
+            fs::create_directories(hadrek::utf8Path(out + "/" + name));
+        else
+            std::ofstream(hadrek::utf8Path(out + "/" + name), std::ios::binary) << bytes;
     }
 }
 
@@ -120,7 +127,8 @@ std::string exported(const Writing& w, const std::string& file) { return readFil
 
 std::vector<std::string> messages(const HostRun& r) {
     std::vector<std::string> out;
-    for (const auto& e : r.all("message")) out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
+    for (const auto& e : r.all("message"))
+        out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
     return out;
 }
 
@@ -233,15 +241,16 @@ TEST(Writer, EveryFieldFollowsItsRule) {
          "PL:1234567890:20260305:T1:: Mleko 2% :T:1.00::szt:1.000:0:F:5 2/3:+" + tail +
              "PL:1234567890:20260305:T2::a\t\tb c:T:1.00::szt:1.000:0:F:5 2/3:+" + tail +
              "PL:1234567890:20260305:A:B:x:y:z:opis: pe\x92ny:T:1.00::m:2:1.000:0:F:5 2/3:+" + tail +
-             "PL:1234567890:20260305:\x98\x95:  dwie  spacje  :\x9C\xA2" "d\xA6 \xA1\xA2\x92\x8D:T:1.00::szt:1.000:0:"
-             "F:5 2/3:+" + tail},
+             "PL:1234567890:20260305:\x98\x95:  dwie  spacje  :\x9C\242d\xA6 \xA1\xA2\x92\x8D:T:1.00::szt:1.000:0:"
+             "F:5 2/3:+" +
+             tail},
         {"DOWODY.Z05.TXT", "a year below 1000 in four digits",
          "666:09990102:Y1::rok 999:T:1.00::szt:1.000:0:FZ 6/0999:+" + tail},
         {"DOWODY.Z06.TXT", "a document without lines gives an empty file", ""},
         {"DOWODY.Z07.TXT", "empty texts give empty fields", ":20260305::::T:1.00:::1.000:0::+" + tail},
         {"DOWODY.Z08.TXT", "the year 5", "666:00051231:Y2::rok 5:T:1.00::szt:1.000:0:FZ 9/0005:+" + tail},
         {"DOWODY.P00.TXT", "a goods receipt, its own lines only, though an invoice has its id",
-         "111-222-33-44:20260305:P1::przyj\x91" "cie:T:21.60::szt:3.000:8:PZ 1/receipt:+:D:" + branch + ":2::\r\n" +
+         "111-222-33-44:20260305:P1::przyj\221cie:T:21.60::szt:3.000:8:PZ 1/receipt:+:D:" + branch + ":2::\r\n" +
              "111-222-33-44:20260305:P2::np:T:20.00:0.50:szt:-3.000:NP:PZ 1/receipt:-:D:" + branch + ":2::\r\n"},
     };
     // The period's start stays empty, which keeps the years below 1000 the
@@ -272,7 +281,8 @@ TEST(Writer, AnEmptyBranchCodeLeavesItsFieldEmpty) {
 std::string headersIn(const std::string& content) {
     std::string headers;
     std::size_t from = 0;
-    for (std::size_t end = content.find('\n'); end != std::string::npos; from = end + 1, end = content.find('\n', from)) {
+    for (std::size_t end = content.find('\n'); end != std::string::npos;
+         from = end + 1, end = content.find('\n', from)) {
         std::size_t field = from;
         for (int i = 0; i < 11; ++i) field = content.find(':', field) + 1;
         const std::string number = content.substr(field, content.find(':', field) - field);
@@ -287,7 +297,7 @@ std::string headersIn(const std::string& content) {
 // document id alone, so FZ 4 and FZ 4b share theirs.
 TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
     const std::vector<Doc> docs = {
-        zakup(1, "FZ 1", "2026-03-01"), zakup(2, "FZ 2", "2026-03-02"), zakup(3, "FZ 3", "2026-03-03"),
+        zakup(1, "FZ 1", "2026-03-01"), zakup(2, "FZ 2", "2026-03-02"),        zakup(3, "FZ 3", "2026-03-03"),
         zakup(4, "FZ 4", "2026-03-04"), Doc{713, 4, 2, "FZ 4b", "2026-03-05"}, pz(1, "PZ 1", "2026-03-01"),
         pz(2, "PZ 2", "2026-03-02"),
     };
@@ -302,7 +312,8 @@ TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
         {"Down Down Down Down Ins", {"Z00 [FZ 1]"}},
         {"End Ins", {"P00 [PZ 1]"}},
         {"Down Down Ins Down Down Ins", {"Z00 [FZ 3]", "P00 [PZ 2]"}},
-        {"Ctrl-Ins", {"Z00 [FZ 1]", "Z01 [FZ 2]", "Z02 [FZ 3]", "Z03 [FZ 4]", "Z04 [FZ 4b]", "P00 [PZ 1]", "P01 [PZ 2]"}},
+        {"Ctrl-Ins",
+         {"Z00 [FZ 1]", "Z01 [FZ 2]", "Z02 [FZ 3]", "Z03 [FZ 4]", "Z04 [FZ 4b]", "P00 [PZ 1]", "P01 [PZ 2]"}},
     };
     int n = 0;
     for (const auto& c : cases) {
@@ -315,9 +326,8 @@ TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
             written.push_back(file.substr(7, 3) + " " + headersIn(exported(w, file)));
             (file[7] == 'Z' ? invoices : receipts)++;
         }
-        std::sort(written.begin(), written.end(), [](const std::string& a, const std::string& b) {
-            return a[0] != b[0] ? a[0] > b[0] : a < b;
-        });
+        std::sort(written.begin(), written.end(),
+                  [](const std::string& a, const std::string& b) { return a[0] != b[0] ? a[0] > b[0] : a < b; });
         EXPECT_EQ(written, c.written);
         EXPECT_EQ(joined(messages(w.host)), counted(invoices, receipts) + "\n" + folderMessage(w.out) + "\n");
         expectNothingLeftOpen(w.host);
@@ -326,8 +336,9 @@ TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
 
 TEST(Writer, ClearsEveryFileOfTheFolderAndKeepsItsSubfolders) {
     const std::vector<std::pair<std::string, std::string>> before = {
-        {"notatki.txt", "moje"}, {"DOWODY.Z07.TXT", "stary"}, {"bez rozszerzenia", "x"}, {".ukryty", "x"},
-        {"podkatalog/", ""}, {"podkatalog/DOWODY.Z00.TXT", "zostaje"}, {"pusty/", ""},
+        {"notatki.txt", "moje"}, {"DOWODY.Z07.TXT", "stary"}, {"bez rozszerzenia", "x"},
+        {".ukryty", "x"},        {"podkatalog/", ""},         {"podkatalog/DOWODY.Z00.TXT", "zostaje"},
+        {"pusty/", ""},
     };
     const std::vector<Doc> docs = {zakup(1, "FZ 1")};
     const struct {
@@ -372,7 +383,8 @@ TEST(Writer, AnEmptyFolderOptionClearsAndWritesNothing) {
         EXPECT_EQ(w.host.count("file"), 0u) << "no file opened anywhere";
         EXPECT_EQ(w.host.count("fault"), 0u);
         EXPECT_EQ(tablesOpenedAfterSelection(w.host), 0);
-        EXPECT_EQ(entries(w.host.folder), (std::vector<std::string>{"KalvetZakupy.ini", "data.json", "keys.txt", "log.jsonl"}));
+        EXPECT_EQ(entries(w.host.folder),
+                  (std::vector<std::string>{"KalvetZakupy.ini", "data.json", "keys.txt", "log.jsonl"}));
     }
 }
 
@@ -426,8 +438,7 @@ TEST(Writer, NoFolderMessageWhenNothingWasWritten) {
 // else that can fail in a run. Each run ends cleanly, and what it wrote is
 // numbered without gaps in range order.
 TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
-    const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), zakup(3, "FZ 3"), pz(1, "PZ 1"),
-                                   pz(2, "PZ 2")};
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), zakup(3, "FZ 3"), pz(1, "PZ 1"), pz(2, "PZ 2")};
     std::vector<int> failedOpens;
     bool failedSearch = false, failedShrink = false;
     int failedTables = 0;
@@ -453,8 +464,9 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
             expected.erase(expected.begin() + (nth - 1));
         }
         const auto shown = messages(w.host);
-        const bool wrote = std::any_of(shown.begin(), shown.end(),
-                                       [](const std::string& m) { return m.find("Wyeksportowano") != std::string::npos; });
+        const bool wrote = std::any_of(shown.begin(), shown.end(), [](const std::string& m) {
+            return m.find("Wyeksportowano") != std::string::npos;
+        });
         std::vector<std::string> files;
         std::string expectedText, writtenText;
         int invoices = 0, receipts = 0;

@@ -12,8 +12,7 @@ using testing::joined;
 
 // The options dialog is the one box that leaves the host's own screen in
 // sight around it; the selection dialog covers it whole.
-TEST(Desktop, OptionsDialogOverTheHostScreen)
-{
+TEST(Desktop, OptionsDialogOverTheHostScreen) {
     Screen screen;
     drawDesktop(screen);
     const Rect box = centred(screen, 73, 16);
@@ -25,8 +24,7 @@ TEST(Desktop, OptionsDialogOverTheHostScreen)
     EXPECT_EQ(joined(screen.attributeSnapshot()), snapshots::options_dialog_over_desktop_attributes);
 }
 
-TEST(Desktop, FullScreenDialogHidesEverything)
-{
+TEST(Desktop, FullScreenDialogHidesEverything) {
     Screen screen;
     drawDesktop(screen);
     const Rect box = centred(screen, 120, 25);

@@ -7,8 +7,7 @@
 namespace hadrek::screen {
 namespace {
 
-TEST(TerminalSize, TooSmallTerminalsAreRefusedWithTheirSize)
-{
+TEST(TerminalSize, TooSmallTerminalsAreRefusedWithTheirSize) {
     const struct {
         int width, height;
         std::optional<std::string> message;
@@ -28,8 +27,7 @@ TEST(TerminalSize, TooSmallTerminalsAreRefusedWithTheirSize)
 
 // A dialog loop reads until it gets nothing; a spent script must keep
 // answering nothing rather than repeat or block.
-TEST(ScriptedFrontEnd, PlaysTheScriptThenStaysSpent)
-{
+TEST(ScriptedFrontEnd, PlaysTheScriptThenStaysSpent) {
     const std::vector<Key> script{{key::F2, {}}, {0, "abc"}, {key::F12, {}}};
     std::vector<std::string> presented;
     FrontEndOptions options;
@@ -54,8 +52,7 @@ TEST(ScriptedFrontEnd, PlaysTheScriptThenStaysSpent)
     EXPECT_EQ(presented, (std::vector<std::string>{"F2", "0x0000", "F12"}));
 }
 
-TEST(ScriptedFrontEnd, WithoutKeysOrHookNothingHappens)
-{
+TEST(ScriptedFrontEnd, WithoutKeysOrHookNothingHappens) {
     ScriptedFrontEnd frontEnd(std::unique_ptr<KeySource>{});
     frontEnd.present(Screen{});
     EXPECT_EQ(frontEnd.nextKey(), std::nullopt);

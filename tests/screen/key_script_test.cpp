@@ -9,8 +9,7 @@
 namespace hadrek::screen {
 namespace {
 
-std::vector<Key> parsedKeys(std::string_view script)
-{
+std::vector<Key> parsedKeys(std::string_view script) {
     auto result = parseKeyScript(script);
     if (const auto* error = std::get_if<ScriptError>(&result)) {
         ADD_FAILURE() << "script " << script << " refused at token '" << error->token << "'";
@@ -19,32 +18,23 @@ std::vector<Key> parsedKeys(std::string_view script)
     return std::get<std::vector<Key>>(result);
 }
 
-Key code(std::uint16_t value)
-{
-    return Key{value, {}};
-}
+Key code(std::uint16_t value) { return Key{value, {}}; }
 
-Key text(std::string mazovia)
-{
-    return Key{0, std::move(mazovia)};
-}
+Key text(std::string mazovia) { return Key{0, std::move(mazovia)}; }
 
-TEST(KeyScript, NamedKeysGiveTheirKeyboardCodes)
-{
+TEST(KeyScript, NamedKeysGiveTheirKeyboardCodes) {
     const struct {
         std::string_view token;
         std::uint16_t code;
     } cases[] = {
-        {"F1", 0x3B00},        {"F2", 0x3C00},       {"F3", 0x3D00},     {"F4", 0x3E00},
-        {"F5", 0x3F00},        {"F6", 0x4000},       {"F7", 0x4100},     {"F8", 0x4200},
-        {"F9", 0x4300},        {"F10", 0x4400},      {"F11", 0x8500},    {"F12", 0x8600},
-        {"Esc", 0x011B},       {"Enter", 0x1C0D},    {"Tab", 0x0F09},    {"Shift-Tab", 0x0F00},
-        {"Up", 0x4800},        {"Down", 0x5000},     {"Left", 0x4B00},   {"Right", 0x4D00},
-        {"PgUp", 0x4900},      {"PgDn", 0x5100},     {"Home", 0x4700},   {"End", 0x4F00},
-        {"Backspace", 0x0E08}, {"Del", 0x5300},      {"Ins", 0x5200},    {"Ctrl-Ins", 0x0400},
-        {"Space", 0x3920},     {"f12", 0x8600},      {"ENTER", 0x1C0D},  {"ctrl-INS", 0x0400},
-        {"shift-TAB", 0x0F00}, {"pgdn", 0x5100},     {"Alt-A", 0x1E00},  {"alt-z", 0x2C00},
-        {"ALT-q", 0x1000},     {"Alt-M", 0x3200},    {"Alt-b", 0x3000},  {"Alt-L", 0x2600},
+        {"F1", 0x3B00},        {"F2", 0x3C00},       {"F3", 0x3D00},        {"F4", 0x3E00},    {"F5", 0x3F00},
+        {"F6", 0x4000},        {"F7", 0x4100},       {"F8", 0x4200},        {"F9", 0x4300},    {"F10", 0x4400},
+        {"F11", 0x8500},       {"F12", 0x8600},      {"Esc", 0x011B},       {"Enter", 0x1C0D}, {"Tab", 0x0F09},
+        {"Shift-Tab", 0x0F00}, {"Up", 0x4800},       {"Down", 0x5000},      {"Left", 0x4B00},  {"Right", 0x4D00},
+        {"PgUp", 0x4900},      {"PgDn", 0x5100},     {"Home", 0x4700},      {"End", 0x4F00},   {"Backspace", 0x0E08},
+        {"Del", 0x5300},       {"Ins", 0x5200},      {"Ctrl-Ins", 0x0400},  {"Space", 0x3920}, {"f12", 0x8600},
+        {"ENTER", 0x1C0D},     {"ctrl-INS", 0x0400}, {"shift-TAB", 0x0F00}, {"pgdn", 0x5100},  {"Alt-A", 0x1E00},
+        {"alt-z", 0x2C00},     {"ALT-q", 0x1000},    {"Alt-M", 0x3200},     {"Alt-b", 0x3000}, {"Alt-L", 0x2600},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.token);
@@ -52,8 +42,7 @@ TEST(KeyScript, NamedKeysGiveTheirKeyboardCodes)
     }
 }
 
-TEST(KeyScript, QuotedTextBecomesOneTextKeyInMazovia)
-{
+TEST(KeyScript, QuotedTextBecomesOneTextKeyInMazovia) {
     const struct {
         std::string_view script;
         std::string mazovia;
@@ -74,8 +63,7 @@ TEST(KeyScript, QuotedTextBecomesOneTextKeyInMazovia)
     }
 }
 
-TEST(KeyScript, SeparatorsAndCommentsOnlySeparate)
-{
+TEST(KeyScript, SeparatorsAndCommentsOnlySeparate) {
     const struct {
         std::string_view script;
         std::vector<Key> keys;
@@ -84,7 +72,8 @@ TEST(KeyScript, SeparatorsAndCommentsOnlySeparate)
         {" \t\r\n, ,\n", {}},
         {"# Enter F12", {}},
         {"Enter,Enter", {code(0x1C0D), code(0x1C0D)}},
-        {"F2 \"0101\",Tab\r\n# Esc would cancel\n  F12 # confirm", {code(0x3C00), text("0101"), code(0x0F09), code(0x8600)}},
+        {"F2 \"0101\",Tab\r\n# Esc would cancel\n  F12 # confirm",
+         {code(0x3C00), text("0101"), code(0x0F09), code(0x8600)}},
         {"Enter#no blank before the comment\nEsc", {code(0x1C0D), code(0x011B)}},
         {"\"a\"\"b\"", {text("a"), text("b")}},
         {"Ins\"x\"", {code(0x5200), text("x")}},
@@ -95,8 +84,7 @@ TEST(KeyScript, SeparatorsAndCommentsOnlySeparate)
     }
 }
 
-TEST(KeyScript, BadTokensAreReportedWithTheirLine)
-{
+TEST(KeyScript, BadTokensAreReportedWithTheirLine) {
     const struct {
         std::string_view script;
         std::string token;
@@ -126,13 +114,11 @@ TEST(KeyScript, BadTokensAreReportedWithTheirLine)
     }
 }
 
-TEST(KeyName, NamesParseBackToTheSameKey)
-{
+TEST(KeyName, NamesParseBackToTheSameKey) {
     const std::string_view tokens[] = {
-        "F1",   "F2",   "F3",    "F4",        "F5",   "F6",        "F7",    "F8",       "F9",    "F10",
-        "F11",  "F12",  "Esc",   "Enter",     "Tab",  "Shift-Tab", "Up",    "Down",     "Left",  "Right",
-        "PgUp", "PgDn", "Home",  "End",       "Backspace", "Del",  "Ins",   "Ctrl-Ins", "Space", "Alt-A",
-        "Alt-X", "Alt-Q",
+        "F1",   "F2",  "F3",        "F4",  "F5",        "F6",       "F7",    "F8",    "F9",    "F10",   "F11",
+        "F12",  "Esc", "Enter",     "Tab", "Shift-Tab", "Up",       "Down",  "Left",  "Right", "PgUp",  "PgDn",
+        "Home", "End", "Backspace", "Del", "Ins",       "Ctrl-Ins", "Space", "Alt-A", "Alt-X", "Alt-Q",
     };
     for (std::string_view token : tokens) {
         SCOPED_TRACE(token);
@@ -142,8 +128,7 @@ TEST(KeyName, NamesParseBackToTheSameKey)
     }
 }
 
-TEST(KeyName, CodesWithoutANameStayReadable)
-{
+TEST(KeyName, CodesWithoutANameStayReadable) {
     const struct {
         std::uint16_t code;
         std::string_view name;

@@ -10,8 +10,7 @@ namespace {
 using testing::cells;
 using testing::joined;
 
-TEST(Screen, FramedDialogWithCaptionEmphasisFocusAndShadow)
-{
+TEST(Screen, FramedDialogWithCaptionEmphasisFocusAndShadow) {
     Screen screen(32, 8);
     const Rect box{2, 1, 24, 5};
     screen.fill(box, Cell{});
@@ -49,8 +48,7 @@ TEST(Screen, FramedDialogWithCaptionEmphasisFocusAndShadow)
 )");
 }
 
-TEST(Screen, DrawingIsClippedAtEveryEdge)
-{
+TEST(Screen, DrawingIsClippedAtEveryEdge) {
     Screen screen(12, 5);
     screen.frame({-3, -1, 8, 4}, cells(U"X"));
     screen.putText(-2, 3, U"abcdef");
@@ -78,8 +76,7 @@ cdef   │
     EXPECT_EQ(screen.overlayAt(0, 5), Overlay::None);
 }
 
-TEST(Screen, CaptionIsCentredAndCutToTheBox)
-{
+TEST(Screen, CaptionIsCentredAndCutToTheBox) {
     const struct {
         int width;
         std::string_view top;
@@ -101,8 +98,7 @@ TEST(Screen, CaptionIsCentredAndCutToTheBox)
     }
 }
 
-TEST(Screen, WhatIsDrawnLastIsSeenPlainly)
-{
+TEST(Screen, WhatIsDrawnLastIsSeenPlainly) {
     Screen screen(10, 3);
     screen.shadow({0, 0, 4, 2});
     screen.markFocus({0, 0, 3, 1});
@@ -117,16 +113,14 @@ TEST(Screen, WhatIsDrawnLastIsSeenPlainly)
     EXPECT_FALSE(screen.cursor().visible);
 }
 
-TEST(Screen, UninterpretedControlCharactersShowAsReplacements)
-{
+TEST(Screen, UninterpretedControlCharactersShowAsReplacements) {
     Screen screen(10, 1);
     screen.putText(0, 0, U"a\tb\x01\x7F\u0085c");
     screen.put(7, 0, {Cell{U'\n'}, Cell{static_cast<char32_t>(0xD800)}});
     EXPECT_EQ(screen.snapshot()[0], "a\uFFFDb\uFFFD\uFFFD\uFFFDc\uFFFD\uFFFD");
 }
 
-TEST(Screen, DegenerateSizesHoldNothing)
-{
+TEST(Screen, DegenerateSizesHoldNothing) {
     for (const auto& [width, height] : {std::pair{0, 0}, std::pair{-3, 5}, std::pair{4, -1}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         Screen screen(width, height);
@@ -138,17 +132,13 @@ TEST(Screen, DegenerateSizesHoldNothing)
     }
 }
 
-TEST(Centred, DialogsSitInTheMiddleOfTheScreen)
-{
+TEST(Centred, DialogsSitInTheMiddleOfTheScreen) {
     const struct {
         int screenWidth, screenHeight, width, height;
         Rect expected;
     } cases[] = {
-        {120, 25, 73, 16, {23, 4, 73, 16}},
-        {120, 25, 120, 25, {0, 0, 120, 25}},
-        {120, 25, 130, 30, {0, 0, 130, 30}},
-        {120, 25, 1, 1, {59, 12, 1, 1}},
-        {132, 43, 73, 16, {29, 13, 73, 16}},
+        {120, 25, 73, 16, {23, 4, 73, 16}}, {120, 25, 120, 25, {0, 0, 120, 25}}, {120, 25, 130, 30, {0, 0, 130, 30}},
+        {120, 25, 1, 1, {59, 12, 1, 1}},    {132, 43, 73, 16, {29, 13, 73, 16}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height) + " in " + std::to_string(c.screenWidth) +

@@ -13,8 +13,7 @@ namespace hadrek::screen::testing {
 
 using kz::test::joined;
 
-inline CellRow cells(std::u32string_view text, Attr attr = Attr::Normal)
-{
+inline CellRow cells(std::u32string_view text, Attr attr = Attr::Normal) {
     CellRow row;
     for (char32_t ch : text) {
         row.push_back({ch, attr});

@@ -9,16 +9,14 @@ namespace {
 
 constexpr int kTerminalCtrlIns = 0x250;
 
-std::string describe(const std::optional<Key>& key)
-{
+std::string describe(const std::optional<Key>& key) {
     if (!key) {
         return "none";
     }
     return key->text.empty() ? keyName(key->code) : "text " + key->text;
 }
 
-TEST(TerminalKeys, CursesInputBecomesHostKeys)
-{
+TEST(TerminalKeys, CursesInputBecomesHostKeys) {
     const struct {
         const char* what;
         TerminalInput input;
@@ -58,18 +56,13 @@ TEST(TerminalKeys, CursesInputBecomesHostKeys)
     }
 }
 
-TEST(TerminalKeys, EscapeFollowedByALetterIsAlt)
-{
+TEST(TerminalKeys, EscapeFollowedByALetterIsAlt) {
     const struct {
         std::uint32_t character;
         std::optional<Key> expected;
     } cases[] = {
-        {'x', Key{key::alt('x'), {}}},
-        {'Q', Key{0x1000, {}}},
-        {'1', std::nullopt},
-        {'[', std::nullopt},
-        {U'ł', std::nullopt},
-        {0x178, std::nullopt},
+        {'x', Key{key::alt('x'), {}}}, {'Q', Key{0x1000, {}}}, {'1', std::nullopt},
+        {'[', std::nullopt},           {U'ł', std::nullopt},   {0x178, std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.character);

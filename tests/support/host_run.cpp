@@ -56,8 +56,8 @@ HostRun runHost(const std::string& name, const HostRunOptions& options) {
     for (const auto& [file, bytes] : options.files)
         std::ofstream(hadrek::utf8Path(run.folder + "/" + file), std::ios::binary) << bytes;
 
-    std::vector<std::string> arguments = {"--plugin", pluginPath(), "--config-dir", run.folder,
-                                          "--log",    run.folder + "/log.jsonl"};
+    std::vector<std::string> arguments = {"--plugin", pluginPath(), "--config-dir",
+                                          run.folder, "--log",      run.folder + "/log.jsonl"};
     if (!options.keys.empty()) {
         std::ofstream(hadrek::utf8Path(run.folder + "/keys.txt"), std::ios::binary) << options.keys;
         arguments.insert(arguments.end(), {"--keys", "@" + run.folder + "/keys.txt"});

@@ -118,8 +118,7 @@ inline Bytes block(const std::vector<Bytes>& entries) {
 // A heap copy of exactly `size` bytes, so that AddressSanitizer sees any
 // read past them.
 struct ExactCopy {
-    explicit ExactCopy(const Bytes& bytes, std::size_t size)
-        : data(new std::uint8_t[size]()), size(size) {
+    explicit ExactCopy(const Bytes& bytes, std::size_t size) : data(new std::uint8_t[size]()), size(size) {
         std::copy(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(size, bytes.size())), data.get());
     }
     explicit ExactCopy(const Bytes& bytes) : ExactCopy(bytes, bytes.size()) {}

@@ -62,7 +62,7 @@ TEST_F(RealBlock, SelectionDialog) {
 TEST_F(RealBlock, OptionsDialog) {
     const DialogTemplate* dialog = findDialog(block(), 20082);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->dialog.text, "Podaj dane wej\x9E" "ciowe");
+    EXPECT_EQ(dialog->dialog.text, "Podaj dane wej\236ciowe");
     EXPECT_EQ(controlsOf(*dialog),
               "3:3C00 5:FFFF 3:3D00 5:FFFF 4:FFFF 3:3E00 5:FFFF 3:3F00 5:FFFF 3:4000 5:FFFF 3:4100 5:FFFF "
               "3:4152 5:4153 0:4154 0:5001 0:5002 ");

@@ -13,12 +13,12 @@ namespace {
 
 using testing::Bytes;
 using testing::EditRecord;
-using testing::ExactCopy;
-using testing::TextRecord;
 using testing::entry;
+using testing::ExactCopy;
 using testing::patch16;
 using testing::patch32;
 using testing::record;
+using testing::TextRecord;
 
 // Two dialogs, every record type; offsets of the pieces the corruption
 // cases spoil.
@@ -33,11 +33,17 @@ constexpr std::size_t kBlockEnd = 295;
 Bytes dialogA() {
     return entry({
         record(TextRecord{.type = 0xFFFF, .id = 0x1001, .style = 0x0200, .width = 40, .height = 10, .text = "Okno A"}),
-        record(TextRecord{.type = 3, .id = 0x3C00, .x = 2, .y = 2, .width = 12, .text = "\x02" "F2\x01 Od"}),
+        record(TextRecord{.type = 3, .id = 0x3C00, .x = 2, .y = 2, .width = 12, .text = "\002F2\x01 Od"}),
         record(EditRecord{.x = 14, .y = 2, .maxLength = 8, .period = true}),
         record(EditRecord{.x = 14, .y = 4, .width = 30, .maxLength = 25}),
-        record(TextRecord{.type = 0, .id = 0x5001, .style = 0x0100, .hotKey = 0x8600, .x = 5, .y = 8, .width = 15,
-                          .text = "\x05" "F12\x01 OK"}),
+        record(TextRecord{.type = 0,
+                          .id = 0x5001,
+                          .style = 0x0100,
+                          .hotKey = 0x8600,
+                          .x = 5,
+                          .y = 8,
+                          .width = 15,
+                          .text = "\005F12\x01 OK"}),
     });
 }
 
@@ -45,8 +51,10 @@ Bytes dialogB() {
     return entry({
         record(TextRecord{.type = 0xFFFF, .id = 0x1002, .width = 60, .height = 20, .text = "B"}),
         record(TextRecord{.type = 4, .id = 0x5801, .x = 2, .y = 3, .width = 56, .text = "l-1Kol"}),
-        record(TextRecord{.type = 6, .id = 0x4001, .style = 0x8488, .x = 2, .y = 4, .width = 56, .height = 12, .text = ""}),
-        record(EditRecord{.id = 0x4153, .style = 0, .x = 2, .y = 17, .width = 40, .extra = 0x00010000, .maxLength = 259}),
+        record(TextRecord{
+            .type = 6, .id = 0x4001, .style = 0x8488, .x = 2, .y = 4, .width = 56, .height = 12, .text = ""}),
+        record(
+            EditRecord{.id = 0x4153, .style = 0, .x = 2, .y = 17, .width = 40, .extra = 0x00010000, .maxLength = 259}),
     });
 }
 
@@ -79,10 +87,10 @@ TEST(TemplateReader, ReadsEveryRecordOfAValidBlock) {
     };
     const Expected expected[] = {
         {0, 0, 0xFFFF, 0x1001, 0x0200, 0, 0, 0, 40, 10, 0, "Okno A", 0, false, kDialogA, 27},
-        {0, 1, 3, 0x3C00, 0, 0, 2, 2, 12, 1, 0, "\x02" "F2\x01 Od", 0, false, kLabelA, 28},
+        {0, 1, 3, 0x3C00, 0, 0, 2, 2, 12, 1, 0, "\002F2\x01 Od", 0, false, kLabelA, 28},
         {0, 2, 5, 0xFFFF, 0x0400, 0, 14, 2, 13, 1, 0, "", 8, true, kPeriodEditA, 43},
         {0, 3, 5, 0xFFFF, 0x0400, 0, 14, 4, 30, 1, 0, "", 25, false, 106, 43},
-        {0, 4, 0, 0x5001, 0x0100, 0x8600, 5, 8, 15, 1, 0, "\x05" "F12\x01 OK", 0, false, kButtonA, 29},
+        {0, 4, 0, 0x5001, 0x0100, 0x8600, 5, 8, 15, 1, 0, "\005F12\x01 OK", 0, false, kButtonA, 29},
         {1, 0, 0xFFFF, 0x1002, 0, 0, 0, 0, 60, 20, 0, "B", 0, false, 182, 22},
         {1, 1, 4, 0x5801, 0, 0, 2, 3, 56, 1, 0, "l-1Kol", 0, false, 204, 27},
         {1, 2, 6, 0x4001, 0x8488, 0, 2, 4, 56, 12, 0, "", 0, false, 231, 21},
@@ -136,7 +144,7 @@ TEST(TemplateReader, AcceptsBytesAfterTheBlockAndAnEmptyBlock) {
 struct Corruption {
     const char* what;
     std::function<void(Bytes&)> spoil;
-    std::string error;  // what the message must contain
+    std::string error;          // what the message must contain
     std::size_t available = 0;  // 0: exactly the bytes
 };
 
@@ -147,11 +155,13 @@ Bytes blockEndingWith(const Bytes& lastRecord) {
 
 TEST(TemplateReader, RefusesDamagedBlocks) {
     const Corruption cases[] = {
-        {"block larger than what is available", [](Bytes&) {}, "offset 0: total size 291 needs 291 + 4 bytes but only 294",
-         kBlockEnd - 1},
+        {"block larger than what is available", [](Bytes&) {},
+         "offset 0: total size 291 needs 291 + 4 bytes but only 294", kBlockEnd - 1},
         {"fewer than 4 bytes", [](Bytes&) {}, "offset 0: total size needs 4 bytes but only 3", 3},
-        {"total above the cap", [](Bytes& b) { patch32(b, 0, 0x10001); }, "offset 0: total size 65537 is above the limit"},
-        {"total that would wrap 4 + total", [](Bytes& b) { patch32(b, 0, 0xFFFFFFFF); }, "offset 0: total size 4294967295"},
+        {"total above the cap", [](Bytes& b) { patch32(b, 0, 0x10001); },
+         "offset 0: total size 65537 is above the limit"},
+        {"total that would wrap 4 + total", [](Bytes& b) { patch32(b, 0, 0xFFFFFFFF); },
+         "offset 0: total size 4294967295"},
         {"total larger than its entries", [](Bytes& b) { patch32(b, 0, 293); }, "needs 293 + 4 bytes"},
         {"body size past the total", [](Bytes& b) { patch16(b, kEntryB, 114); },
          "offset 178: entry body size 114 runs past the block end at 295"},
@@ -232,12 +242,8 @@ TEST(TemplateReader, PeeksTheSizeUpToTheCap) {
         std::size_t peeked;
     };
     const Case cases[] = {
-        {0, 4},
-        {1058, 1062},
-        {kMaxTemplateBlock, kMaxTemplateBlock + 4},
-        {kMaxTemplateBlock + 1, 0},
-        {0xFFFFFFFF, 0},
-        {0xFFFFFFFD, 0},
+        {0, 4},          {1058, 1062},    {kMaxTemplateBlock, kMaxTemplateBlock + 4}, {kMaxTemplateBlock + 1, 0},
+        {0xFFFFFFFF, 0}, {0xFFFFFFFD, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "total " << c.total);

@@ -97,7 +97,9 @@ TEST(ListColumns, SelectionListSnapshot) {
         ASSERT_EQ(renderRow(row, columns, 116).size(), 116u);
         screen += visibleText(renderRow(row, columns, 116)) + "|\n";
     }
-    EXPECT_EQ(screen, R"(      Numer dok.        Kontrahent                                              Wartość brutto Data wyst.   Typ dok.|
+    EXPECT_EQ(
+        screen,
+        R"(      Numer dok.        Kontrahent                                              Wartość brutto Data wyst.   Typ dok.|
   «   FZ 12/2024        Hurtownia Żelazo Sp. z o.o.                                    1234.50 2024-03-05   Zakup   |
       PZ 7              AB                                                                0.00 2024-03-06   PZ      |
   »   NUMER-DOKUMENTU-D K                                                      123456789012345 2024-03-07   Zakup-zb|
@@ -111,7 +113,8 @@ TEST(ListColumns, SelectionListSnapshot) {
 TEST(ListColumns, NarrowListCutsAtItsEdge) {
     const std::vector<Column> columns = parseColumns(kSelectionHeader, 30);
     const std::string row = fromUtf8("«\rFZ 1\rKontrahent\r1.00\r2024-03-05\rZakup");
-    std::string screen = visibleText(renderHeader(columns, 30)) + "|\n" + visibleText(renderRow(row, columns, 30)) + "|\n";
+    std::string screen =
+        visibleText(renderHeader(columns, 30)) + "|\n" + visibleText(renderRow(row, columns, 30)) + "|\n";
     EXPECT_EQ(screen, R"(      Numer dok.        K  War|
   «   FZ 1              K     |
 )");

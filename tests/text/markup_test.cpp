@@ -37,17 +37,18 @@ TEST(Markup, VisibleLines) {
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"\x02" "F3\x01 Dokumenty", {"F3 Dokumenty"}},
+        {"\002F3\x01 Dokumenty", {"F3 Dokumenty"}},
         {"Wy~b~ierz", {"Wybierz"}},
-        {"\x05" "Ctrl-INS\x01 Wszystkie", {"Ctrl-INS Wszystkie"}},
-        {"Pliki dost\x91pne s\x86 w katalogu:\n\n\x02" "C:\\EXPORT\x01", {"Pliki dostępne są w katalogu:", "", "C:\\EXPORT"}},
+        {"\005Ctrl-INS\x01 Wszystkie", {"Ctrl-INS Wszystkie"}},
+        {"Pliki dost\x91pne s\x86 w katalogu:\n\n\002C:\\EXPORT\x01",
+         {"Pliki dostępne są w katalogu:", "", "C:\\EXPORT"}},
         {"", {}},
         {"\n", {""}},
         {"a\n", {"a"}},
         {"a\n\n", {"a", ""}},
         {"a\n\nb", {"a", "", "b"}},
         {"x\ry", {"x y"}},
-        {"bell\x07" "del\x7F", {"bell del "}},
+        {"bell\007del\x7F", {"bell del "}},
         {"abc\0def"sv, {"abc"}},
         // Tildes that mark nothing are part of the text.
         {"C:\\PROGRA~1\\DANE", {"C:\\PROGRA~1\\DANE"}},
@@ -57,14 +58,14 @@ TEST(Markup, VisibleLines) {
         {"x~y", {"x~y"}},
         // Tabs and stops.
         {"a\tb", {"a b"}},
-        {"\x01tl4\x01" "a\tb\tc", {"a   b c"}},
-        {"\x01tl2\x01" "abcdef\tg", {"abcdef g"}},
-        {"\x01tl3\x01" "abc\tg", {"abcg"}},
+        {"\x01tl4\001a\tb\tc", {"a   b c"}},
+        {"\x01tl2\001abcdef\tg", {"abcdef g"}},
+        {"\x01tl3\001abc\tg", {"abcg"}},
         {"\x01tp5\x01\t12", {"   12"}},
-        {"\x01tp3\x01" "a\tlong", {"a long"}},
-        {"\x01tl5p9\x01\tx\t\x02" "yy\x01", {"     x yy"}},
-        {"\x01t\x01" "a\tb", {"a b"}},
-        {"\x01tq7l\x01" "a\tb", {"a b"}},
+        {"\x01tp3\001a\tlong", {"a long"}},
+        {"\x01tl5p9\x01\tx\t\002yy\x01", {"     x yy"}},
+        {"\x01t\001a\tb", {"a b"}},
+        {"\x01tq7l\001a\tb", {"a b"}},
         {"\x01tl5", {""}},
         {"\x01tl5\nnext", {"", "next"}},
         {"\x01t", {""}},
@@ -72,7 +73,7 @@ TEST(Markup, VisibleLines) {
         // Only a line's start opens a directive; elsewhere 0x01 closes an
         // emphasis and the rest is text.
         {"a\x01tl5\x01\tb", {"atl5 b"}},
-        {"\x01tl3\x01" "a\tb\n\tc", {"a  b", " c"}},
+        {"\x01tl3\001a\tb\n\tc", {"a  b", " c"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(printable(c.mazovia));
@@ -86,14 +87,14 @@ TEST(Markup, Attributes) {
         std::vector<std::string> attrs;
     };
     const Case cases[] = {
-        {"\x02" "F3\x01 Dokumenty", {"EE.........."}},
+        {"\002F3\x01 Dokumenty", {"EE.........."}},
         {"Wy~b~ierz", {"..H...."}},
-        {"\x05" "Esc\x01 Anuluj", {"KKK......."}},
+        {"\005Esc\x01 Anuluj", {"KKK......."}},
         {"K~a~lvet zakupy", {".H..........."}},
-        {"\x02" "a~b~c\x01", {"EHE"}},
+        {"\002a~b~c\x01", {"EHE"}},
         {"\x02open\nnext", {"EEEE", "...."}},
-        {"\x02" "a\x05" "b\x01" "c", {"EK."}},
-        {"\x01tl3\x01\x02" "a\tb\x01", {"E..E"}},
+        {"\002a\005b\001c", {"EK."}},
+        {"\x01tl3\x01\002a\tb\x01", {"E..E"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(printable(c.mazovia));
@@ -104,7 +105,8 @@ TEST(Markup, Attributes) {
 }
 
 TEST(Markup, FailureReportTable) {
-    const std::string description = fromUtf8("Miesiące->Export-import danych->Export do innych programów:\n\x02Kalvet zakupy\x01");
+    const std::string description =
+        fromUtf8("Miesiące->Export-import danych->Export do innych programów:\n\x02Kalvet zakupy\x01");
     const std::string header =
         fromUtf8("Rozmiary rekordów niektórych tabel nie zgadzają się\nmiędzy programem a wtyczką '") + description +
         fromUtf8("' (moduł 'KalvetZakupy.dll'):\n\n\x01tl18l33\x01TABELA\tWE WTYCZCE\tW PROGRAMIE\n");
@@ -161,7 +163,7 @@ TEST(Markup, HotKeys) {
         {"~Z~apisz", 0x005A},
         {"Opcja ~7~", 0x0037},
         {"Wy~b~ierz ~c~", 0x0042},
-        {"\x02" "F3\x01 Dokumenty", 0},
+        {"\002F3\x01 Dokumenty", 0},
         {"C:\\PROGRA~1\\X", 0},
         {"a~ ~b", 0},
         {"ends with ~b", 0},

@@ -24,13 +24,35 @@ TEST(Mazovia, PolishLettersSitAtTheirBytes) {
         const char* utf8;
     };
     const Case cases[] = {
-        {0x86, "ą"}, {0x8D, "ć"}, {0x8F, "Ą"}, {0x90, "Ę"}, {0x91, "ę"}, {0x92, "ł"},
-        {0x95, "Ć"}, {0x98, "Ś"}, {0x9C, "Ł"}, {0x9E, "ś"}, {0xA0, "Ź"}, {0xA1, "Ż"},
-        {0xA2, "ó"}, {0xA3, "Ó"}, {0xA4, "ń"}, {0xA5, "Ń"}, {0xA6, "ź"}, {0xA7, "ż"},
+        {0x86, "ą"},
+        {0x8D, "ć"},
+        {0x8F, "Ą"},
+        {0x90, "Ę"},
+        {0x91, "ę"},
+        {0x92, "ł"},
+        {0x95, "Ć"},
+        {0x98, "Ś"},
+        {0x9C, "Ł"},
+        {0x9E, "ś"},
+        {0xA0, "Ź"},
+        {0xA1, "Ż"},
+        {0xA2, "ó"},
+        {0xA3, "Ó"},
+        {0xA4, "ń"},
+        {0xA5, "Ń"},
+        {0xA6, "ź"},
+        {0xA7, "ż"},
         // The graphics set around them stays: list marks, box lines, a
         // letter next to the Polish ones.
-        {0xAE, "«"}, {0xAF, "»"}, {0xC4, "─"}, {0xB3, "│"}, {0xDA, "┌"}, {0x99, "Ö"},
-        {0x9D, "¥"}, {0xE1, "ß"}, {0xFF, "\u00A0"},
+        {0xAE, "«"},
+        {0xAF, "»"},
+        {0xC4, "─"},
+        {0xB3, "│"},
+        {0xDA, "┌"},
+        {0x99, "Ö"},
+        {0x9D, "¥"},
+        {0xE1, "ß"},
+        {0xFF, "\u00A0"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << "byte 0x" << std::hex << int{c.byte});
@@ -46,11 +68,11 @@ TEST(Mazovia, TextsConvertBothWays) {
         const char* utf8;
     };
     const Case cases[] = {
-        {"B\x92\x86" "d", "Błąd"},
+        {"B\x92\206d", "Błąd"},
         {"Warto\x9E\x8D brutto", "Wartość brutto"},
         {"Wybierz zam\xA2wienie", "Wybierz zamówienie"},
-        {"Podaj dane wej\x9E" "ciowe", "Podaj dane wejściowe"},
-        {"\x02" "F3\x01 x\t\r\n", "\x02" "F3\x01 x\t\r\n"},
+        {"Podaj dane wej\236ciowe", "Podaj dane wejściowe"},
+        {"\002F3\x01 x\t\r\n", "\002F3\x01 x\t\r\n"},
         {"", ""},
     };
     for (const Case& c : cases) {

@@ -21,8 +21,8 @@ KeySession::KeySession(std::string_view script) {
         ADD_FAILURE() << "key script \"" << script << "\" does not parse at " << error->token;
     else
         keys = std::get<std::vector<screen::Key>>(std::move(parsed));
-    display().useFrontEnd(
-        screen::makeFrontEnd({std::move(keys), true, [this](const screen::Screen& s) { screens_.push_back(s.snapshot()); }}));
+    display().useFrontEnd(screen::makeFrontEnd(
+        {std::move(keys), true, [this](const screen::Screen& s) { screens_.push_back(s.snapshot()); }}));
 }
 
 KeySession::~KeySession() { display().useFrontEnd(nullptr); }
@@ -50,9 +50,9 @@ int runSelection(FakeDialog& fake, void* keyDelegate, void* rowDelegate) {
     HostDelegate rows(fake.object(), kz::Slot::DispatchSelectionSecond);
     HostDelegate keys(fake.object(), kz::Slot::DispatchSelectionFirst);
     std::uint32_t buffer = 0;
-    const int result = services::dialogRun(fake.object(), kz::dialogTemplateBlock(), kSelectionDialog, &buffer,
-                                           keyDelegate ? keyDelegate : keys.value(),
-                                           rowDelegate ? rowDelegate : rows.value());
+    const int result =
+        services::dialogRun(fake.object(), kz::dialogTemplateBlock(), kSelectionDialog, &buffer,
+                            keyDelegate ? keyDelegate : keys.value(), rowDelegate ? rowDelegate : rows.value());
     fake.runOver = true;
     return result;
 }

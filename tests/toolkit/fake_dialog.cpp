@@ -40,7 +40,12 @@ std::vector<HandlerCall> FakeDialog::callsTo(unsigned entry) const {
 
 int FakeDialog::handle(unsigned entry, void* object, int code, int phase) {
     if (runOver) ++callsAfterRun;
-    HandlerCall call{entry, code, phase, object, std::nullopt, display().screen().snapshot(),
+    HandlerCall call{entry,
+                     code,
+                     phase,
+                     object,
+                     std::nullopt,
+                     display().screen().snapshot(),
                      display().screen().attributeSnapshot()};
     if (const std::uint16_t* row = services::controlValue(16385)) call.currentRow = *row;
     calls.push_back(call);

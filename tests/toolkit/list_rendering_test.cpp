@@ -18,7 +18,8 @@ namespace {
 // fields, a number too long for its column, fields missing and one too many.
 const std::vector<std::string> kRows = {
     "\xAE\rZ/001/2026\rFirma Kowalski\r1234.50\r2026-01-15\rZakup",
-    "\xAF\rPZ/017/2026\rPrzedsi\x91" "biorstwo Handlowo-Us\x92ugowe \x9C\xA2" "d\xA6 i Okolice Sp\xA2\x92ka Jawna\r987654321.00\r2026-02-01\rPZ",
+    "\xAF\rPZ/017/2026\rPrzedsi\221biorstwo Handlowo-Us\x92ugowe \x9C\242d\xA6 i Okolice Sp\xA2\x92ka "
+    "Jawna\r987654321.00\r2026-02-01\rPZ",
     "\xAE\r\r\r0.00\r\rPZ",
     "\xAE\rZ/000000000000000000123\rKr\xA2tki\r12.00",
     "\xAF\rZ/5\rA\r1.00\r2026-03-31\rZakup\rnadmiarowe pole",

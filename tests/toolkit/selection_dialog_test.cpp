@@ -137,12 +137,8 @@ TEST(SelectionDialog, TheCurrentRowStaysInSightWhenTheFocusLeavesTheList) {
         int focused;
         int emphasised;
     } cases[] = {
-        {"Down Down", 2, -1},
-        {"Down Down Tab", -1, 2},
-        {"End Tab Tab", -1, 39},
-        {"Down Shift-Tab", -1, 1},
-        {"Down Tab Shift-Tab", 1, -1},
-        {"Down Tab F3", 1, -1},
+        {"Down Down", 2, -1},      {"Down Down Tab", -1, 2},      {"End Tab Tab", -1, 39},
+        {"Down Shift-Tab", -1, 1}, {"Down Tab Shift-Tab", 1, -1}, {"Down Tab F3", 1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("keys \"") + c.keys + "\"");
@@ -210,12 +206,8 @@ TEST(SelectionDialog, ClosesWithTheButtonThatEndedIt) {
         const char* keys;
         int result;
     } cases[] = {
-        {"F12", kConfirmed},
-        {"Down Down F12 Esc", kConfirmed},
-        {"Tab Enter", kConfirmed},
-        {"Esc", kCancelled},
-        {"Esc F12", kCancelled},
-        {"", kCancelled},
+        {"F12", kConfirmed},      {"Down Down F12 Esc", kConfirmed}, {"Tab Enter", kConfirmed},
+        {"Esc", kCancelled},      {"Esc F12", kCancelled},           {"", kCancelled},
         {"Down Ins", kCancelled},
     };
     for (const auto& c : cases) {

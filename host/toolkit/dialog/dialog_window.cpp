@@ -117,23 +117,25 @@ void DialogWindow::draw(screen::Screen& on) {
         const int y = box.y + r.y;
         const bool focused = i == focus_;
         switch (r.type) {
-            // Labels and text lines may run past their width (the block's
-            // "zawierające w:" does); only the frame stops them.
-            case Typ::Etykieta:
-            case Typ::LiniaTekstu:
-                if (i == headerIndex_) on.put(x, y, text::renderHeader(columns_, r.width));
-                else on.put(x, y, clipped(firstRow(r.text), box.right() - 1 - x));
-                break;
-            case Typ::PoleEdycji: drawEditField(on, x, y, r.width, *control.edit, focused); break;
-            case Typ::Przycisk: {
-                CellRow label = firstRow(r.text);
-                const int left = x + std::max(0, (r.width - static_cast<int>(label.size())) / 2);
-                on.put(left, y, clipped(label, r.width));
-                if (focused) on.markFocus({x, y, r.width, 1});
-                break;
-            }
-            case Typ::Lista: drawList(on, box.x, box.y, control); break;
-            default: break;
+        // Labels and text lines may run past their width (the block's
+        // "zawierające w:" does); only the frame stops them.
+        case Typ::Etykieta:
+        case Typ::LiniaTekstu:
+            if (i == headerIndex_)
+                on.put(x, y, text::renderHeader(columns_, r.width));
+            else
+                on.put(x, y, clipped(firstRow(r.text), box.right() - 1 - x));
+            break;
+        case Typ::PoleEdycji: drawEditField(on, x, y, r.width, *control.edit, focused); break;
+        case Typ::Przycisk: {
+            CellRow label = firstRow(r.text);
+            const int left = x + std::max(0, (r.width - static_cast<int>(label.size())) / 2);
+            on.put(left, y, clipped(label, r.width));
+            if (focused) on.markFocus({x, y, r.width, 1});
+            break;
+        }
+        case Typ::Lista: drawList(on, box.x, box.y, control); break;
+        default: break;
         }
     }
 }

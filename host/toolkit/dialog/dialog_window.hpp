@@ -19,9 +19,9 @@ namespace hadrek::toolkit {
 struct DialogControl {
     ControlRecord record;
     std::optional<EditField> edit;
-    std::size_t slot = 0;  // data buffer offset of an edit field
-    int target = -1;       // the control a label gives focus to
-    std::uint16_t key = 0;  // the key that reaches a label or button
+    std::size_t slot = 0;     // data buffer offset of an edit field
+    int target = -1;          // the control a label gives focus to
+    std::uint16_t key = 0;    // the key that reaches a label or button
     std::uint16_t value = 0;  // what 52033 points to for controls without one of their own
 
     bool focusable() const {

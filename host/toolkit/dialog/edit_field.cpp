@@ -33,20 +33,24 @@ bool EditField::handle(std::uint16_t code, const std::string& text) {
     }
     const int length = static_cast<int>(value_.size());
     switch (code) {
-        case key::Space: insert(' '); return true;
-        case key::Backspace:
-            if (selected_) value_.clear(), cursor_ = 0;
-            else if (cursor_ > 0) value_.erase(static_cast<std::size_t>(--cursor_), 1);
-            break;
-        case key::Del:
-            if (selected_) value_.clear(), cursor_ = 0;
-            else if (cursor_ < length) value_.erase(static_cast<std::size_t>(cursor_), 1);
-            break;
-        case key::Left: cursor_ = std::max(0, cursor_ - 1); break;
-        case key::Right: cursor_ = std::min(length, cursor_ + 1); break;
-        case key::Home: cursor_ = 0; break;
-        case key::End: cursor_ = length; break;
-        default: return false;
+    case key::Space: insert(' '); return true;
+    case key::Backspace:
+        if (selected_)
+            value_.clear(), cursor_ = 0;
+        else if (cursor_ > 0)
+            value_.erase(static_cast<std::size_t>(--cursor_), 1);
+        break;
+    case key::Del:
+        if (selected_)
+            value_.clear(), cursor_ = 0;
+        else if (cursor_ < length)
+            value_.erase(static_cast<std::size_t>(cursor_), 1);
+        break;
+    case key::Left: cursor_ = std::max(0, cursor_ - 1); break;
+    case key::Right: cursor_ = std::min(length, cursor_ + 1); break;
+    case key::Home: cursor_ = 0; break;
+    case key::End: cursor_ = length; break;
+    default: return false;
     }
     selected_ = false;
     keepCursorVisible();

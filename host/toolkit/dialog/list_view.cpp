@@ -15,13 +15,13 @@ bool ListView::handle(std::uint16_t code) {
     namespace key = screen::key;
     int row = current_;
     switch (code) {
-        case key::Up: --row; break;
-        case key::Down: ++row; break;
-        case key::PgUp: row -= height_; break;
-        case key::PgDn: row += height_; break;
-        case key::Home: row = 0; break;
-        case key::End: row = count_ - 1; break;
-        default: return false;
+    case key::Up: --row; break;
+    case key::Down: ++row; break;
+    case key::PgUp: row -= height_; break;
+    case key::PgDn: row += height_; break;
+    case key::Home: row = 0; break;
+    case key::End: row = count_ - 1; break;
+    default: return false;
     }
     current_ = static_cast<std::uint16_t>(std::clamp(row, 0, std::max(0, count_ - 1)));
     clamp();

@@ -4,8 +4,8 @@
 #include <fstream>
 
 #include "host/core/context.hpp"
-#include "host/text/host_texts.hpp"
 #include "host/core/utf8_path.hpp"
+#include "host/text/host_texts.hpp"
 #include "host/text/mazovia.hpp"
 #include "host/toolkit/dialog/delegates.hpp"
 #include "host/toolkit/dialog/dialog_window.hpp"
@@ -26,7 +26,8 @@ class Run {
 public:
     Run(DialogWindow& window, const std::vector<void*>& delegateValues) : window_(window) {
         for (void* value : delegateValues) {
-            if (const auto delegate = delegateFromValue(value)) delegates_.push_back(*delegate);
+            if (const auto delegate = delegateFromValue(value))
+                delegates_.push_back(*delegate);
             else
                 context().log.write(
                     {{"event", "error"},
@@ -77,7 +78,10 @@ private:
         auto& controls = window_.controls();
         for (int i = 0; i < static_cast<int>(controls.size()); ++i)
             if (controls[i].edit && !controls[i].edit->valid()) {
-                showBox({"message", text::fromUtf8(texts::kErrorCaption), text::fromUtf8(texts::kBadDate), false,
+                showBox({"message",
+                         text::fromUtf8(texts::kErrorCaption),
+                         text::fromUtf8(texts::kBadDate),
+                         false,
                          {{"host", true}}});
                 window_.focusOn(i);
                 return std::nullopt;
@@ -90,8 +94,10 @@ private:
         const std::uint16_t id = button.record.id;
         if (id == kz::kPrzyciskOk) return confirm();
         if (id == kz::kPrzyciskAnuluj) return close(kz::kPrzyciskAnuluj);
-        if (id == key::Ins || id == key::CtrlIns) call(kKeyHandler, kz::Slot::DispatchSelectionFirst, id);
-        else call(kCommandHandler, kz::Slot::DispatchOptions, id);
+        if (id == key::Ins || id == key::CtrlIns)
+            call(kKeyHandler, kz::Slot::DispatchSelectionFirst, id);
+        else
+            call(kCommandHandler, kz::Slot::DispatchOptions, id);
         return std::nullopt;
     }
 
@@ -132,7 +138,8 @@ private:
                 const DialogControl& control = controls[i];
                 if (control.key != code) continue;
                 if (control.record.type == Typ::Przycisk) return press(control);
-                if (control.record.type == Typ::Etykieta && control.target >= 0) return focusOn(control.target), std::nullopt;
+                if (control.record.type == Typ::Etykieta && control.target >= 0)
+                    return focusOn(control.target), std::nullopt;
             }
         }
 
@@ -158,7 +165,8 @@ private:
 };
 
 void logScreen(const DialogWindow& window, const char* when) {
-    context().log.write({{"event", "screen"}, {"dialog", window.id()}, {"when", when}, {"lines", display().screen().snapshot()}});
+    context().log.write(
+        {{"event", "screen"}, {"dialog", window.id()}, {"when", when}, {"lines", display().screen().snapshot()}});
 }
 
 }  // namespace
@@ -175,7 +183,8 @@ PreparedDialog prepareDialog(const void* block, int id) {
     const auto* bytes = static_cast<const std::uint8_t*>(block);
     prepared.blockSize = bytes ? peekTemplateBlockSize(bytes) : 0;
     if (prepared.blockSize == 0) {
-        prepared.error = bytes ? "the dialog template block is larger than any this host accepts" : "no dialog template block";
+        prepared.error =
+            bytes ? "the dialog template block is larger than any this host accepts" : "no dialog template block";
         return prepared;
     }
     ReadResult read = readTemplateBlock(bytes, prepared.blockSize);
@@ -222,7 +231,8 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
     display().close(window);
     running().pop_back();
     display().refresh();
-    host.log.write({{"event", "dialog"}, {"action", "close"}, {"id", window.id()}, {"caption", caption}, {"result", result}});
+    host.log.write(
+        {{"event", "dialog"}, {"action", "close"}, {"id", window.id()}, {"caption", caption}, {"result", result}});
     say(shown);
     return result;
 }

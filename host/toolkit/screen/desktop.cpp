@@ -15,8 +15,7 @@ constexpr int kMenuPathRow = 1;
 
 // Draws a title with its tilde-marked letter as a hot key; answers the
 // number of cells drawn.
-int putTitle(Screen& screen, int x, int y, std::u32string_view title)
-{
+int putTitle(Screen& screen, int x, int y, std::u32string_view title) {
     int drawn = 0;
     for (std::size_t i = 0; i < title.size(); ++i) {
         if (title[i] == U'~' && i + 1 < title.size()) {
@@ -31,18 +30,17 @@ int putTitle(Screen& screen, int x, int y, std::u32string_view title)
 
 }  // namespace
 
-Desktop Desktop::standard()
-{
+Desktop Desktop::standard() {
     Desktop desktop;
     for (const std::u32string_view title : texts::kMenuTitles) desktop.menuTitles.emplace_back(title);
     desktop.openMenu = texts::kOpenMenu;
     for (const std::u32string_view step : texts::kMenuPath) desktop.menuPath.emplace_back(step);
-    for (const auto& hint : texts::kKeyHints) desktop.keyHints.push_back({std::u32string(hint[0]), std::u32string(hint[1])});
+    for (const auto& hint : texts::kKeyHints)
+        desktop.keyHints.push_back({std::u32string(hint[0]), std::u32string(hint[1])});
     return desktop;
 }
 
-void drawDesktop(Screen& screen, const Desktop& desktop)
-{
+void drawDesktop(Screen& screen, const Desktop& desktop) {
     screen.clear();
     const int lastRow = screen.height() - 1;
     screen.fill({0, kMenuPathRow + 1, screen.width(), lastRow - kMenuPathRow - 1}, Cell{kBackground});
@@ -74,8 +72,7 @@ void drawDesktop(Screen& screen, const Desktop& desktop)
     }
 }
 
-Rect centred(const Screen& screen, int width, int height)
-{
+Rect centred(const Screen& screen, int width, int height) {
     return Rect{std::max((screen.width() - width) / 2, 0), std::max((screen.height() - height) / 2, 0), width, height};
 }
 

@@ -6,8 +6,7 @@
 
 namespace hadrek::screen {
 
-std::unique_ptr<FrontEnd> makeFrontEnd(const FrontEndOptions& options)
-{
+std::unique_ptr<FrontEnd> makeFrontEnd(const FrontEndOptions& options) {
     if (!options.scripted && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
         return std::make_unique<TerminalFrontEnd>();
     }

@@ -3,8 +3,7 @@
 namespace hadrek::screen {
 
 // The Win32 build has no curses: its runs are always scripted.
-std::unique_ptr<FrontEnd> makeFrontEnd(const FrontEndOptions& options)
-{
+std::unique_ptr<FrontEnd> makeFrontEnd(const FrontEndOptions& options) {
     return std::make_unique<ScriptedFrontEnd>(options.keys, options.onPresent);
 }
 

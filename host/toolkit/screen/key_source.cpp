@@ -8,8 +8,7 @@ KeySource::~KeySource() = default;
 
 ScriptKeySource::ScriptKeySource(std::vector<Key> keys) : keys_(std::move(keys)) {}
 
-std::optional<Key> ScriptKeySource::next()
-{
+std::optional<Key> ScriptKeySource::next() {
     if (position_ == keys_.size()) {
         return std::nullopt;
     }

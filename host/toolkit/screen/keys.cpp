@@ -17,20 +17,34 @@ struct NamedKey {
 };
 
 constexpr std::array kNamedKeys{
-    NamedKey{"F1", key::F1},          NamedKey{"F2", key::F2},
-    NamedKey{"F3", key::F3},          NamedKey{"F4", key::F4},
-    NamedKey{"F5", key::F5},          NamedKey{"F6", key::F6},
-    NamedKey{"F7", key::F7},          NamedKey{"F8", key::F8},
-    NamedKey{"F9", key::F9},          NamedKey{"F10", key::F10},
-    NamedKey{"F11", key::F11},        NamedKey{"F12", key::F12},
-    NamedKey{"Esc", key::Esc},        NamedKey{"Enter", key::Enter},
-    NamedKey{"Tab", key::Tab},        NamedKey{"Shift-Tab", key::ShiftTab},
-    NamedKey{"Up", key::Up},          NamedKey{"Down", key::Down},
-    NamedKey{"Left", key::Left},      NamedKey{"Right", key::Right},
-    NamedKey{"PgUp", key::PgUp},      NamedKey{"PgDn", key::PgDn},
-    NamedKey{"Home", key::Home},      NamedKey{"End", key::End},
-    NamedKey{"Backspace", key::Backspace}, NamedKey{"Del", key::Del},
-    NamedKey{"Ins", key::Ins},        NamedKey{"Ctrl-Ins", key::CtrlIns},
+    NamedKey{"F1", key::F1},
+    NamedKey{"F2", key::F2},
+    NamedKey{"F3", key::F3},
+    NamedKey{"F4", key::F4},
+    NamedKey{"F5", key::F5},
+    NamedKey{"F6", key::F6},
+    NamedKey{"F7", key::F7},
+    NamedKey{"F8", key::F8},
+    NamedKey{"F9", key::F9},
+    NamedKey{"F10", key::F10},
+    NamedKey{"F11", key::F11},
+    NamedKey{"F12", key::F12},
+    NamedKey{"Esc", key::Esc},
+    NamedKey{"Enter", key::Enter},
+    NamedKey{"Tab", key::Tab},
+    NamedKey{"Shift-Tab", key::ShiftTab},
+    NamedKey{"Up", key::Up},
+    NamedKey{"Down", key::Down},
+    NamedKey{"Left", key::Left},
+    NamedKey{"Right", key::Right},
+    NamedKey{"PgUp", key::PgUp},
+    NamedKey{"PgDn", key::PgDn},
+    NamedKey{"Home", key::Home},
+    NamedKey{"End", key::End},
+    NamedKey{"Backspace", key::Backspace},
+    NamedKey{"Del", key::Del},
+    NamedKey{"Ins", key::Ins},
+    NamedKey{"Ctrl-Ins", key::CtrlIns},
     NamedKey{"Space", key::Space},
 };
 
@@ -42,20 +56,14 @@ constexpr std::array<std::uint8_t, 26> kLetterScanCodes{
 
 constexpr std::string_view kAltPrefix = "Alt-";
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
 }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return upper(x) == upper(y);
-           });
-}
-
-std::optional<std::uint16_t> namedKeyCode(std::string_view token)
-{
+std::optional<std::uint16_t> namedKeyCode(std::string_view token) {
     for (const NamedKey& named : kNamedKeys) {
         if (sameName(token, named.name)) {
             return named.code;
@@ -69,17 +77,13 @@ std::optional<std::uint16_t> namedKeyCode(std::string_view token)
     return std::nullopt;
 }
 
-bool isSeparator(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ',';
-}
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == ','; }
 
 class ScriptReader {
 public:
     explicit ScriptReader(std::string_view script) : script_(script) {}
 
-    std::variant<std::vector<Key>, ScriptError> read()
-    {
+    std::variant<std::vector<Key>, ScriptError> read() {
         std::vector<Key> keys;
         while (skipBlanksAndComments()) {
             std::optional<Key> next = script_[pos_] == '"' ? quotedText() : namedKey();
@@ -93,8 +97,7 @@ public:
 
 private:
     // Answers whether a token follows.
-    bool skipBlanksAndComments()
-    {
+    bool skipBlanksAndComments() {
         while (pos_ < script_.size()) {
             const char c = script_[pos_];
             if (c == '#') {
@@ -111,14 +114,12 @@ private:
         return false;
     }
 
-    std::optional<Key> fail(std::size_t start)
-    {
+    std::optional<Key> fail(std::size_t start) {
         error_ = {std::string(script_.substr(start, pos_ - start)), line_};
         return std::nullopt;
     }
 
-    std::optional<Key> namedKey()
-    {
+    std::optional<Key> namedKey() {
         const std::size_t start = pos_;
         while (pos_ < script_.size() && !isSeparator(script_[pos_]) && script_[pos_] != '#' && script_[pos_] != '"') {
             ++pos_;
@@ -131,8 +132,7 @@ private:
 
     // A text ends at its closing quote on the same line; a line break
     // before it means the quote was never closed.
-    std::optional<Key> quotedText()
-    {
+    std::optional<Key> quotedText() {
         const std::size_t start = pos_++;
         std::string utf8;
         while (pos_ < script_.size() && script_[pos_] != '"' && script_[pos_] != '\n') {
@@ -144,13 +144,13 @@ private:
             return fail(start);
         }
         ++pos_;
-        const bool hasControl = std::any_of(utf8.begin(), utf8.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-        });
+        const bool hasControl = std::any_of(utf8.begin(), utf8.end(),
+                                            [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; });
         std::string mazovia = text::fromUtf8(utf8);
         // The conversion writes '?' for what the code page lacks, so any
         // '?' it added was a letter the host could never have received.
-        const bool lostLetters = std::count(mazovia.begin(), mazovia.end(), '?') != std::count(utf8.begin(), utf8.end(), '?');
+        const bool lostLetters =
+            std::count(mazovia.begin(), mazovia.end(), '?') != std::count(utf8.begin(), utf8.end(), '?');
         if (utf8.empty() || hasControl || lostLetters) {
             return fail(start);
         }
@@ -167,26 +167,20 @@ private:
 
 namespace key {
 
-std::uint8_t letterScanCode(char letter)
-{
+std::uint8_t letterScanCode(char letter) {
     const char c = upper(letter);
     return c >= 'A' && c <= 'Z' ? kLetterScanCodes[static_cast<std::size_t>(c - 'A')] : 0;
 }
 
-std::uint16_t alt(char letter)
-{
-    return static_cast<std::uint16_t>(letterScanCode(letter) << 8);
-}
+std::uint16_t alt(char letter) { return static_cast<std::uint16_t>(letterScanCode(letter) << 8); }
 
 }  // namespace key
 
-std::variant<std::vector<Key>, ScriptError> parseKeyScript(std::string_view script)
-{
+std::variant<std::vector<Key>, ScriptError> parseKeyScript(std::string_view script) {
     return ScriptReader(script).read();
 }
 
-std::string keyName(std::uint16_t code)
-{
+std::string keyName(std::uint16_t code) {
     for (const NamedKey& named : kNamedKeys) {
         if (named.code == code) {
             return std::string(named.name);

@@ -17,15 +17,13 @@ constexpr BoxCharacters kDoubleBox{U'╔', U'╗', U'╚', U'╝', U'═', U'║
 
 // A control byte that reaches the grid is mark-up nobody interpreted;
 // showing it as U+FFFD makes that visible instead of upsetting a terminal.
-char32_t printable(char32_t ch)
-{
+char32_t printable(char32_t ch) {
     const bool control = ch < 0x20 || ch == 0x7F || (ch >= 0x80 && ch < 0xA0);
     const bool invalid = (ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF;
     return control || invalid ? U'\uFFFD' : ch;
 }
 
-char attributeLetter(Attr attr)
-{
+char attributeLetter(Attr attr) {
     switch (attr) {
     case Attr::Emphasis: return 'e';
     case Attr::KeyName: return 'k';
@@ -36,8 +34,7 @@ char attributeLetter(Attr attr)
 }
 
 template <typename Line>
-void trimTrailingBlanks(Line& line)
-{
+void trimTrailingBlanks(Line& line) {
     const auto last = line.find_last_not_of(' ');
     line.erase(last == Line::npos ? 0 : last + 1);
 }
@@ -48,39 +45,25 @@ Screen::Screen(int width, int height)
     : width_(std::max(width, 0)),
       height_(std::max(height, 0)),
       cells_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
-      overlays_(cells_.size(), Overlay::None)
-{
-}
+      overlays_(cells_.size(), Overlay::None) {}
 
-void Screen::clear()
-{
+void Screen::clear() {
     std::fill(cells_.begin(), cells_.end(), Cell{});
     std::fill(overlays_.begin(), overlays_.end(), Overlay::None);
     cursor_ = {};
 }
 
-bool Screen::inside(int x, int y) const
-{
-    return x >= 0 && y >= 0 && x < width_ && y < height_;
-}
+bool Screen::inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
 
-std::size_t Screen::index(int x, int y) const
-{
+std::size_t Screen::index(int x, int y) const {
     return static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x);
 }
 
-Cell Screen::at(int x, int y) const
-{
-    return inside(x, y) ? cells_[index(x, y)] : Cell{};
-}
+Cell Screen::at(int x, int y) const { return inside(x, y) ? cells_[index(x, y)] : Cell{}; }
 
-Overlay Screen::overlayAt(int x, int y) const
-{
-    return inside(x, y) ? overlays_[index(x, y)] : Overlay::None;
-}
+Overlay Screen::overlayAt(int x, int y) const { return inside(x, y) ? overlays_[index(x, y)] : Overlay::None; }
 
-void Screen::write(int x, int y, Cell cell)
-{
+void Screen::write(int x, int y, Cell cell) {
     if (!inside(x, y)) {
         return;
     }
@@ -89,22 +72,19 @@ void Screen::write(int x, int y, Cell cell)
     overlays_[index(x, y)] = Overlay::None;
 }
 
-void Screen::put(int x, int y, const CellRow& row)
-{
+void Screen::put(int x, int y, const CellRow& row) {
     for (std::size_t i = 0; i < row.size(); ++i) {
         write(x + static_cast<int>(i), y, row[i]);
     }
 }
 
-void Screen::putText(int x, int y, std::u32string_view text, Attr attr)
-{
+void Screen::putText(int x, int y, std::u32string_view text, Attr attr) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         write(x + static_cast<int>(i), y, Cell{text[i], attr});
     }
 }
 
-void Screen::fill(const Rect& area, Cell cell)
-{
+void Screen::fill(const Rect& area, Cell cell) {
     for (int y = area.y; y < area.bottom(); ++y) {
         for (int x = area.x; x < area.right(); ++x) {
             write(x, y, cell);
@@ -112,8 +92,7 @@ void Screen::fill(const Rect& area, Cell cell)
     }
 }
 
-void Screen::frame(const Rect& box, const CellRow& caption, FrameStyle style)
-{
+void Screen::frame(const Rect& box, const CellRow& caption, FrameStyle style) {
     if (box.width < 2 || box.height < 2) {
         return;
     }
@@ -144,8 +123,7 @@ void Screen::frame(const Rect& box, const CellRow& caption, FrameStyle style)
     write(start + 1 + shown, box.y, {U' '});
 }
 
-void Screen::shadow(const Rect& box)
-{
+void Screen::shadow(const Rect& box) {
     if (box.width <= 0 || box.height <= 0) {
         return;
     }
@@ -163,8 +141,7 @@ void Screen::shadow(const Rect& box)
     }
 }
 
-void Screen::markFocus(const Rect& area)
-{
+void Screen::markFocus(const Rect& area) {
     for (int y = area.y; y < area.bottom(); ++y) {
         for (int x = area.x; x < area.right(); ++x) {
             if (inside(x, y)) {
@@ -174,8 +151,7 @@ void Screen::markFocus(const Rect& area)
     }
 }
 
-std::vector<std::string> Screen::snapshot() const
-{
+std::vector<std::string> Screen::snapshot() const {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(height_));
     for (int y = 0; y < height_; ++y) {
@@ -193,8 +169,7 @@ std::vector<std::string> Screen::snapshot() const
     return lines;
 }
 
-std::vector<std::string> Screen::attributeSnapshot() const
-{
+std::vector<std::string> Screen::attributeSnapshot() const {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(height_));
     for (int y = 0; y < height_; ++y) {
@@ -202,15 +177,9 @@ std::vector<std::string> Screen::attributeSnapshot() const
         for (int x = 0; x < width_; ++x) {
             const char letter = attributeLetter(cells_[index(x, y)].attr);
             switch (overlays_[index(x, y)]) {
-            case Overlay::Focus:
-                line += letter == ' ' ? 'c' : static_cast<char>(letter - 'a' + 'A');
-                break;
-            case Overlay::Shadow:
-                line += 's';
-                break;
-            case Overlay::None:
-                line += letter;
-                break;
+            case Overlay::Focus: line += letter == ' ' ? 'c' : static_cast<char>(letter - 'a' + 'A'); break;
+            case Overlay::Shadow: line += 's'; break;
+            case Overlay::None: line += letter; break;
             }
         }
         trimTrailingBlanks(line);

@@ -37,23 +37,20 @@ enum ColourPair : short {
 bool g_cursesActive = false;
 std::terminate_handler g_previousTerminate = nullptr;
 
-void restoreTerminal()
-{
+void restoreTerminal() {
     if (g_cursesActive) {
         g_cursesActive = false;
         endwin();
     }
 }
 
-void restoreOnSignal(int signal)
-{
+void restoreOnSignal(int signal) {
     restoreTerminal();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
 
-void restoreOnTerminate()
-{
+void restoreOnTerminate() {
     restoreTerminal();
     if (g_previousTerminate) {
         g_previousTerminate();
@@ -61,8 +58,7 @@ void restoreOnTerminate()
     std::abort();
 }
 
-void installRestorers()
-{
+void installRestorers() {
     static bool installed = false;
     if (installed) {
         return;
@@ -79,8 +75,7 @@ void installRestorers()
 // would show them as garbage. Only the character type is taken from the
 // environment: numbers the host and the plug-in print (export files, list
 // amounts) keep the C locale's full stop.
-void chooseLocale()
-{
+void chooseLocale() {
     std::setlocale(LC_CTYPE, "");
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) {
         std::setlocale(LC_CTYPE, "C.UTF-8");
@@ -89,8 +84,7 @@ void chooseLocale()
 
 // Where terminfo describes a Ctrl-Ins sequence, curses hands out a key
 // code of its own for it.
-int ctrlInsKeyCode()
-{
+int ctrlInsKeyCode() {
     char name[] = "kIC5";
     const char* sequence = tigetstr(name);
     if (sequence == nullptr || sequence == reinterpret_cast<const char*>(-1)) {
@@ -100,8 +94,7 @@ int ctrlInsKeyCode()
     return code > 0 ? code : 0;
 }
 
-void defineColours()
-{
+void defineColours() {
     if (!has_colors()) {
         return;
     }
@@ -122,8 +115,7 @@ struct Rendition {
     short pair;
 };
 
-Rendition renditionOf(Attr attr, Overlay overlay)
-{
+Rendition renditionOf(Attr attr, Overlay overlay) {
     if (!has_colors()) {
         attr_t attributes = A_NORMAL;
         switch (attr) {
@@ -149,8 +141,7 @@ Rendition renditionOf(Attr attr, Overlay overlay)
     return {A_NORMAL, focus ? kPairFocusNormal : kPairNormal};
 }
 
-void drawCell(int x, int y, Cell cell, Overlay overlay)
-{
+void drawCell(int x, int y, Cell cell, Overlay overlay) {
     const Rendition rendition = renditionOf(cell.attr, overlay);
     const wchar_t text[2] = {static_cast<wchar_t>(cell.ch), L'\0'};
     cchar_t wide;
@@ -158,8 +149,7 @@ void drawCell(int x, int y, Cell cell, Overlay overlay)
     mvadd_wch(y, x, &wide);
 }
 
-void showSizeMessage(const std::string& message)
-{
+void showSizeMessage(const std::string& message) {
     erase();
     mvaddnstr(0, 0, message.c_str(), COLS);
     curs_set(0);
@@ -174,8 +164,7 @@ struct TerminalFrontEnd::Curses {
     bool anythingShown = false;
 };
 
-TerminalFrontEnd::TerminalFrontEnd()
-{
+TerminalFrontEnd::TerminalFrontEnd() {
     if (g_cursesActive) {
         throw std::runtime_error("the terminal is already in use by another front end");
     }
@@ -199,13 +188,9 @@ TerminalFrontEnd::TerminalFrontEnd()
     curses_->ctrlInsKeyCode = ctrlInsKeyCode();
 }
 
-TerminalFrontEnd::~TerminalFrontEnd()
-{
-    restoreTerminal();
-}
+TerminalFrontEnd::~TerminalFrontEnd() { restoreTerminal(); }
 
-void TerminalFrontEnd::present(const Screen& screen)
-{
+void TerminalFrontEnd::present(const Screen& screen) {
     curses_->shown = screen;
     curses_->anythingShown = true;
     if (const auto tooSmall = checkSize(COLS, LINES)) {
@@ -226,8 +211,7 @@ void TerminalFrontEnd::present(const Screen& screen)
     refresh();
 }
 
-std::optional<Key> TerminalFrontEnd::nextKey()
-{
+std::optional<Key> TerminalFrontEnd::nextKey() {
     for (;;) {
         wint_t value = 0;
         const int status = get_wch(&value);

@@ -10,8 +10,7 @@ namespace hadrek::screen {
 
 namespace {
 
-std::optional<Key> translateFunctionKey(std::uint32_t value, int ctrlInsKeyCode)
-{
+std::optional<Key> translateFunctionKey(std::uint32_t value, int ctrlInsKeyCode) {
     constexpr std::uint16_t kFunctionKeys[] = {key::F1, key::F2, key::F3, key::F4,  key::F5,  key::F6,
                                                key::F7, key::F8, key::F9, key::F10, key::F11, key::F12};
     const int code = static_cast<int>(value);
@@ -39,8 +38,7 @@ std::optional<Key> translateFunctionKey(std::uint32_t value, int ctrlInsKeyCode)
     }
 }
 
-std::optional<Key> translateCharacter(std::uint32_t value)
-{
+std::optional<Key> translateCharacter(std::uint32_t value) {
     switch (value) {
     case '\n':
     case '\r': return Key{key::Enter, {}};
@@ -68,13 +66,11 @@ std::optional<Key> translateCharacter(std::uint32_t value)
 
 }  // namespace
 
-std::optional<Key> translateTerminalInput(TerminalInput input, int ctrlInsKeyCode)
-{
+std::optional<Key> translateTerminalInput(TerminalInput input, int ctrlInsKeyCode) {
     return input.functionKey ? translateFunctionKey(input.value, ctrlInsKeyCode) : translateCharacter(input.value);
 }
 
-std::optional<Key> altKeyAfterEscape(std::uint32_t character)
-{
+std::optional<Key> altKeyAfterEscape(std::uint32_t character) {
     if (character > 0x7F) {
         return std::nullopt;
     }

@@ -4,8 +4,7 @@
 
 namespace hadrek::screen {
 
-std::optional<std::string> TerminalFrontEnd::checkSize(int width, int height)
-{
+std::optional<std::string> TerminalFrontEnd::checkSize(int width, int height) {
     if (width >= Screen::kMinimumWidth && height >= Screen::kMinimumHeight) {
         return std::nullopt;
     }

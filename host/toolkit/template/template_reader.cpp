@@ -5,7 +5,6 @@
 #include <cstring>
 #include <utility>
 
-
 namespace hadrek::toolkit {
 namespace {
 
@@ -67,7 +66,8 @@ private:
         const std::uint16_t controlCount = u16(pos + szablon::wpis::kLiczbaKontrolek);
         const std::size_t bodyStart = pos + szablon::wpis::kRekordy;
         if (bodySize > end_ - bodyStart) {
-            refuse(pos, "entry body size " + std::to_string(bodySize) + " runs past the block end at " + std::to_string(end_));
+            refuse(pos, "entry body size " + std::to_string(bodySize) + " runs past the block end at " +
+                            std::to_string(end_));
         }
         const std::size_t bodyEnd = bodyStart + bodySize;
 
@@ -75,13 +75,15 @@ private:
         std::size_t at = bodyStart;
         dialog.dialog = readRecord(at, bodyEnd);
         if (dialog.dialog.type != Typ::Okno) {
-            refuse(at, "entry begins with a record of type " + hex16(code(dialog.dialog.type)) + " instead of a dialog record");
+            refuse(at, "entry begins with a record of type " + hex16(code(dialog.dialog.type)) +
+                           " instead of a dialog record");
         }
         at += dialog.dialog.size;
         for (std::uint16_t i = 0; i < controlCount; ++i) {
             ControlRecord control = readRecord(at, bodyEnd);
             if (control.type == Typ::Okno) {
-                refuse(at, "control record " + std::to_string(i + 1) + " of " + std::to_string(controlCount) + " is a dialog record");
+                refuse(at, "control record " + std::to_string(i + 1) + " of " + std::to_string(controlCount) +
+                               " is a dialog record");
             }
             if (control.type == Typ::PoleEdycji) {
                 dialog.slotOffsets.push_back(dialog.bufferSize);
@@ -106,12 +108,9 @@ private:
         case code(Typ::Przycisk):
         case code(Typ::Etykieta):
         case code(Typ::LiniaTekstu):
-        case code(Typ::Lista):
-            return readTextRecord(at, limit, type);
-        case code(Typ::PoleEdycji):
-            return readEditRecord(at, limit);
-        default:
-            refuse(at, "unknown record type " + hex16(type));
+        case code(Typ::Lista): return readTextRecord(at, limit, type);
+        case code(Typ::PoleEdycji): return readEditRecord(at, limit);
+        default: refuse(at, "unknown record type " + hex16(type));
         }
     }
 
@@ -124,7 +123,8 @@ private:
         const std::size_t textStart = at + r::kTekst;
         const void* nul = std::memchr(data_ + textStart, 0, limit - textStart);
         if (nul == nullptr) {
-            refuse(at, "text of record type " + hex16(type) + " has no NUL before the entry body ends at " + std::to_string(limit));
+            refuse(at, "text of record type " + hex16(type) + " has no NUL before the entry body ends at " +
+                           std::to_string(limit));
         }
         const auto textLength = static_cast<std::size_t>(static_cast<const std::uint8_t*>(nul) - (data_ + textStart));
 
@@ -198,12 +198,13 @@ ReadResult readTemplateBlock(const std::uint8_t* data, std::size_t available) {
         std::uint32_t total;
         std::memcpy(&total, data + szablon::blok::kRozmiarCalkowity, sizeof total);
         if (total > kMaxTemplateBlock) {
-            refuse(0, "total size " + std::to_string(total) + " is above the limit of " + std::to_string(kMaxTemplateBlock));
+            refuse(0, "total size " + std::to_string(total) + " is above the limit of " +
+                          std::to_string(kMaxTemplateBlock));
         }
         // Compared this way round so that 4 + total cannot wrap.
         if (total > available - szablon::blok::kWpisy) {
-            refuse(0, "total size " + std::to_string(total) + " needs " + std::to_string(total) + " + 4 bytes but only " +
-                          std::to_string(available) + " are available");
+            refuse(0, "total size " + std::to_string(total) + " needs " + std::to_string(total) +
+                          " + 4 bytes but only " + std::to_string(available) + " are available");
         }
         result.block = Walker(data, szablon::blok::kWpisy + total).walk();
     } catch (const Refusal& refusal) {

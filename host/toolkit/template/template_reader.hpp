@@ -26,10 +26,10 @@ struct ControlRecord {
     int width = 0;
     int height = 0;
     std::uint32_t extra = 0;
-    std::string text;  // Mazovia; empty for edit fields and lists
+    std::string text;             // Mazovia; empty for edit fields and lists
     std::uint16_t maxLength = 0;  // edit fields only
     bool periodField = false;     // edit fields only
-    std::size_t offset = 0;  // from the block start
+    std::size_t offset = 0;       // from the block start
     std::size_t size = 0;
 };
 
