@@ -15,7 +15,6 @@
 #include "host/toolkit/display.hpp"
 #include "host/toolkit/screen/front_end.hpp"
 #include "host/toolkit/screen/keys.hpp"
-#include "plugin/frame/exports.hpp"
 #include "plugin/interface/plugin_exports.hpp"
 
 namespace bench {
@@ -23,13 +22,12 @@ namespace {
 
 // The exports as the plug-in declares them: attach (with null arguments,
 // detach) and activate.
-using AttachExport = decltype(&kz_attach);
-using ActivateExport = decltype(&kz_activate);
+using kz::ActivateExport;
+using kz::AttachExport;
 constexpr std::uint16_t kAttach = kz::ordinalOf(kz::PluginExport::Attach);
 constexpr std::uint16_t kActivate = kz::ordinalOf(kz::PluginExport::Activate);
 
-// The buffer the host hands over for the plug-in's description.
-constexpr std::size_t kDescriptionSize = 76;
+using kz::kDescriptionSize;
 
 template <typename Fn>
 Fn requireExport(const hadrek::PluginModule& plugin, std::uint16_t ordinal) {

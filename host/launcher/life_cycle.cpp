@@ -42,12 +42,11 @@ int showHostText(const std::string& path) {
     return kExitOk;
 }
 
-constexpr std::size_t kDescriptionSize = 76;
-
-using AttachExport = int(KZ_STDCALL*)(int(KZ_CDECL*)(int, int), char*);
-using ActivateExport = int(KZ_STDCALL*)(int);
-using QueryExport = int(KZ_STDCALL*)();
-using QueryValueExport = int(KZ_STDCALL*)(int);
+using kz::ActivateExport;
+using kz::AttachExport;
+using kz::kDescriptionSize;
+using kz::QueryExport;
+using kz::QueryValueExport;
 
 template <typename Fn>
 Fn requireExport(const PluginModule& plugin, PluginExport role) {

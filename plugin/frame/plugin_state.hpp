@@ -2,11 +2,9 @@
 #pragma once
 
 #include "plugin/interface/calling.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 
 namespace kz {
-
-// The host's notification function; the caller removes the arguments.
-using NotificationFunction = int(KZ_CDECL*)(int, int);
 
 struct PluginState {
     void* module;

@@ -5,7 +5,21 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "plugin/interface/calling.hpp"
+
 namespace kz {
+
+// The host's notification function; the caller removes the arguments.
+using NotificationFunction = int(KZ_CDECL*)(int, int);
+
+// The exports' shapes, as the plug-in defines them and the host calls them.
+using AttachExport = int(KZ_STDCALL*)(NotificationFunction notification, char* description);
+using ActivateExport = int(KZ_STDCALL*)(int report);
+using QueryExport = int(KZ_STDCALL*)();
+using QueryValueExport = int(KZ_STDCALL*)(int value);
+
+// The buffer the host hands to attach for the plug-in's description.
+inline constexpr std::size_t kDescriptionSize = 76;
 
 enum class PluginExport : std::uint16_t {
 #define PLUGIN_EXPORT(ordinal, role, function, argumentBytes) role = ordinal,

@@ -6,14 +6,16 @@
 #pragma once
 
 #include "plugin/interface/mazovia.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 
 namespace kz::texts {
 
 // Where the command sits in the host's menu; also the plug-in's name in the
-// failure report and the first-run notice. The host copies exactly 76 bytes.
+// failure report and the first-run notice. The host copies exactly
+// kDescriptionSize bytes.
 inline constexpr auto kOpisWtyczki =
     KZ_MAZOVIA("Miesiące->Export-import danych->Export do innych programów:\n\x02Kalvet zakupy\x01");
-static_assert(kOpisWtyczki.size() + 1 == 76);
+static_assert(kOpisWtyczki.size() + 1 == kDescriptionSize);
 
 inline constexpr auto kEtykietaMenu = KZ_MAZOVIA("K~a~lvet zakupy");
 inline constexpr auto kZainstalowanoWtyczke = KZ_MAZOVIA("Zainstalowano wtyczkę do programu:\n%s");
