@@ -147,7 +147,7 @@ Line readLine(const json& object, const std::string& where) {
     line.code = f.text("code", characters(kKodPozycji));
     line.extraText = f.text("extra_text", characters(kTekstDodatkowy));
     line.unit = f.text("unit", characters(kJednostka));
-    constexpr double kLargestQuantity = INT32_MAX / 1000.0;
+    constexpr double kLargestQuantity = INT32_MAX / double{kz::kJednostekIlosci};
     line.quantity =
         static_cast<std::int32_t>(storedQuantity(f.number("quantity", -kLargestQuantity, kLargestQuantity)));
     line.value = f.money("value");
@@ -222,7 +222,8 @@ private:
         const json& type = f.required("type");
         if (!type.is_number_integer() || std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes),
                                                    type.get<std::int64_t>()) == std::end(kDocumentTypes))
-            f.refuse("type", type.dump() + " is not a document type of this host (713 or 703)");
+            f.refuse("type", type.dump() + " is not a document type of this host (" + std::to_string(kz::kTypZakup) +
+                                 " or " + std::to_string(kz::kTypPZ) + ")");
         d.type = static_cast<std::int16_t>(type.get<std::int64_t>());
         d.number = f.text("number", characters(kz::tzak::kNumerDokumentu));
         d.date = f.date("date");

@@ -4,6 +4,7 @@
 
 #include "host/data/data_file.hpp"
 #include "host/text/mazovia.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek::data {
 namespace {
@@ -17,11 +18,11 @@ Object lineJson(const Line& line) {
     return {{"description", text::toUtf8(line.description)},
             {"code", text::toUtf8(line.code)},
             {"extra_text", text::toUtf8(line.extraText)},
-            {"quantity", units(line.quantity, 1000.0)},
+            {"quantity", units(line.quantity, kz::kJednostekIlosci)},
             {"unit", text::toUtf8(line.unit)},
-            {"value", units(line.value, 10000.0)},
+            {"value", units(line.value, kz::kJednostekKwoty)},
             {"rate", line.rate},
-            {"additional_value", units(line.additionalValue, 10000.0)}};
+            {"additional_value", units(line.additionalValue, kz::kJednostekKwoty)}};
 }
 
 }  // namespace
@@ -46,7 +47,7 @@ void DataFileWriter::add(const Document& document, const Contractor& contractor)
                              {"name", text::toUtf8(contractor.name)},
                              {"address", text::toUtf8(contractor.address)},
                              {"nip", text::toUtf8(contractor.nip)}}},
-                           {"gross", units(document.gross, 10000.0)},
+                           {"gross", units(document.gross, kz::kJednostekKwoty)},
                            {"values_as_stored", document.valuesAsStored},
                            {"lines", std::move(lines)}};
     out_ << (first_ ? "\n" : ",\n") << object.dump();

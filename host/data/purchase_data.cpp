@@ -4,8 +4,8 @@
 
 namespace hadrek::data {
 
-double storedMoney(double units) { return std::round(units * 10000.0); }
+double storedMoney(double units) { return std::round(units * kz::kJednostekKwoty); }
 
-std::int64_t storedQuantity(double units) { return std::llround(units * 1000.0); }
+std::int64_t storedQuantity(double units) { return std::llround(units * kz::kJednostekIlosci); }
 
 }  // namespace hadrek::data

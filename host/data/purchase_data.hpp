@@ -10,6 +10,7 @@
 
 #include "host/data/host_date.hpp"
 #include "host/data/rate_table.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek::data {
 
@@ -53,7 +54,7 @@ struct PurchaseData {
 };
 
 // The kinds of documents this host keeps.
-inline constexpr std::int16_t kDocumentTypes[] = {713, 703};
+inline constexpr std::int16_t kDocumentTypes[] = {kz::kTypZakup, kz::kTypPZ};
 
 // Money in currency units and quantities in units, as the record stores them.
 double storedMoney(double units);

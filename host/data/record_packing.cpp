@@ -17,7 +17,6 @@ void put(unsigned char* record, unsigned offset, T value) {
     std::memcpy(record + offset, &value, sizeof value);
 }
 
-constexpr std::uint8_t kValuesAsStored = 0x01;
 // The day number of the host's date form, at the start of the date field.
 static_assert(sizeof(std::uint32_t) <= kz::tzak::kRozmiarDaty);
 
@@ -31,7 +30,7 @@ void packHeader(const Document& document, const Contractor& contractor, unsigned
     putText(record, kNazwaKontrahenta, contractor.name);
     putText(record, kAdresKontrahenta, contractor.address);
     putText(record, kIdentyfikatorKontrahenta, contractor.nip);
-    put<std::uint8_t>(record, kFlagiWartosci, document.valuesAsStored ? kValuesAsStored : 0);
+    put<std::uint8_t>(record, kFlagiWartosci, document.valuesAsStored ? kz::tzak::kWartosciJakZapisane : 0);
     writeRecordDate(record + kDataWystawienia, document.date);
     put<double>(record, kWartoscBrutto, document.gross);
     put<std::int32_t>(record, kDrugiIdDokumentu, document.id2);

@@ -115,10 +115,10 @@ std::uint16_t* KZ_CDECL controlValue(int id) {
     return nullptr;
 }
 
-// 50525: (prompt, destination path of 260 bytes).
+// 50525: (prompt, destination path of kFolderPickerCapacity bytes).
 int KZ_CDECL folderPicker(const char* prompt, char* destination) {
     if (injectFault(kz::Slot::FolderPicker)) return -1;
-    return toolkit::pickFolder(prompt, destination, 260);
+    return toolkit::pickFolder(prompt, destination, kz::kFolderPickerCapacity);
 }
 
 }  // namespace hadrek::services

@@ -108,12 +108,12 @@ int KZ_CDECL iniAccess(const char* file, int operation, const char* section, con
     int status = kBadRequest;
     std::string written;
     switch (operation) {
-    case 1: status = readPlain(document.get(section, key), format, arguments); break;
-    case 8: status = readRecord(document.get(section, key), format, arguments); break;
-    case 2:
-    case 9: {
-        const auto value =
-            operation == 2 ? std::optional(writePlain(format, arguments)) : writeRecord(format, arguments);
+    case kz::kIniReadValue: status = readPlain(document.get(section, key), format, arguments); break;
+    case kz::kIniReadRecord: status = readRecord(document.get(section, key), format, arguments); break;
+    case kz::kIniWriteValue:
+    case kz::kIniWriteRecord: {
+        const auto value = operation == kz::kIniWriteValue ? std::optional(writePlain(format, arguments))
+                                                           : writeRecord(format, arguments);
         if (!value) break;
         written = *value;
         document.set(section, key, *value);
@@ -130,7 +130,7 @@ int KZ_CDECL iniAccess(const char* file, int operation, const char* section, con
                             {"section", text::toUtf8(section)},
                             {"key", text::toUtf8(key)},
                             {"result", status}};
-    if (operation == 2 || operation == 9) event["value"] = text::toUtf8(written);
+    if (operation == kz::kIniWriteValue || operation == kz::kIniWriteRecord) event["value"] = text::toUtf8(written);
     context().log.write(event);
     return status;
 }

@@ -10,8 +10,6 @@
 namespace kz {
 namespace {
 
-constexpr int kCzytajOpcje = 8;
-constexpr int kZapiszOpcje = 9;
 constexpr int kPolecenieObsluzone = 4098;
 constexpr int kWyborAnulowany = -2;
 
@@ -26,7 +24,7 @@ int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
 }  // namespace
 
 int CZrobListeDokumentow::krokOpcji() {
-    dostepDoOpcji(kCzytajOpcje, opcje_);
+    dostepDoOpcji(kIniReadRecord, opcje_);
     std::uint16_t wynik;
     {
         Delegat delegat(this, Slot::DispatchOptions);
@@ -34,7 +32,7 @@ int CZrobListeDokumentow::krokOpcji() {
             host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji, &opcje_, delegat.wartosc()));
     }
     if (wynik != kPrzyciskOk) return 1;
-    dostepDoOpcji(kZapiszOpcje, opcje_);
+    dostepDoOpcji(kIniWriteRecord, opcje_);
     return 0;
 }
 

@@ -13,15 +13,8 @@
 namespace kz {
 namespace {
 
-constexpr std::int16_t kRodzajStawkiZW = 5;
-constexpr std::int16_t kRodzajStawkiOP = 8;
-constexpr std::int16_t kRodzajStawkiNP = 9;
-
-constexpr std::uint8_t kWartosciJakZapisane = 0x01;  // bit 0 of the value mode flags
-constexpr int kNaBrutto = 1;                         // the only rate conversion 52289 is asked for
-constexpr int kDoSetnych = 100;                      // 52179 rounds ten-thousandths to whole hundredths
-constexpr double kJednostekKwoty = 10000;
-constexpr double kJednostekIlosci = 1000;
+constexpr int kNaBrutto = 1;     // the only rate conversion 52289 is asked for
+constexpr int kDoSetnych = 100;  // 52179 rounds ten-thousandths to whole hundredths
 // An additional value strictly inside this bound leaves its field empty.
 constexpr double kProgWartosciDodatkowej = 0.00001;
 
@@ -66,7 +59,7 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
     const char* stawka = kodStawki(rodzajStawki, tekstStawki);
 
     double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
-    if (!(czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & kWartosciJakZapisane))
+    if (!(czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & tzak::kWartosciJakZapisane))
         wartosc = host<Slot::LineRateConversion>()(kNaBrutto, rodzajStawki, wartosc);
     wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
 
@@ -87,7 +80,7 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
     const double dodatkowa = czytajPole<double>(pozycja, tzak_dok::kWartoscDodatkowa);
     char wartoscDodatkowa[kMiejsceNaKwote] = "";
     if (!(dodatkowa > -kProgWartosciDodatkowej && dodatkowa < kProgWartosciDodatkowej))
-        formatujKwote(wartoscDodatkowa, dodatkowa / kJednostekKwoty);
+        formatujKwote(wartoscDodatkowa, dodatkowa / double{kJednostekKwoty});
 
     const auto ilosc = czytajPole<std::int32_t>(pozycja, tzak_dok::kIlosc);
 
@@ -104,7 +97,7 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
         strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, data, kod,
         tekstDodatkowy, opis,
         rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
-        wartosc / kJednostekKwoty, wartoscDodatkowa, jednostka, ilosc / kJednostekIlosci, stawka, numer,
+        wartosc / double{kJednostekKwoty}, wartoscDodatkowa, jednostka, ilosc / double{kJednostekIlosci}, stawka, numer,
         ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
         typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str(), opcje_.kodPlacowki);
 }

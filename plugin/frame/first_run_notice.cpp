@@ -9,7 +9,7 @@ namespace kz {
 void firstRunNotice() {
     const auto ini = host<Slot::IniAccess>();
     std::int32_t flag = 0;
-    if (static_cast<std::uint16_t>(ini(texts::kPlikIni.c_str(), 1, texts::kSekcjaIni.c_str(),
+    if (static_cast<std::uint16_t>(ini(texts::kPlikIni.c_str(), kIniReadValue, texts::kSekcjaIni.c_str(),
                                        texts::kKluczPytaj.c_str(), texts::kFormatPytaj.c_str(), &flag)) != 0)
         flag = 0;
     if (static_cast<std::uint16_t>(flag) != 0) return;
@@ -17,8 +17,8 @@ void firstRunNotice() {
     char text[1024];
     wsprintfA(text, texts::kZainstalowanoWtyczke.c_str(), texts::kOpisWtyczki.c_str());
     host<Slot::NoticeWithFlag>()(kFirstRunNoticeKind, &flag, 0, text);
-    ini(texts::kPlikIni.c_str(), 2, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(), texts::kFormatPytaj.c_str(),
-        static_cast<int>(static_cast<std::int16_t>(flag)));
+    ini(texts::kPlikIni.c_str(), kIniWriteValue, texts::kSekcjaIni.c_str(), texts::kKluczPytaj.c_str(),
+        texts::kFormatPytaj.c_str(), static_cast<int>(static_cast<std::int16_t>(flag)));
 }
 
 }  // namespace kz

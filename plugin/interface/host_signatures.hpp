@@ -115,6 +115,18 @@ inline constexpr int kStopBoxHelp = 15000;
 inline constexpr int kStopBoxStyle = 61441;
 inline constexpr int kStopBoxStyle2 = 28206;
 
+// What 41399 does with the key: read or write one value in the given
+// format, or a record of texts, one per conversion of the format.
+enum IniOperation : int {
+    kIniReadValue = 1,
+    kIniWriteValue = 2,
+    kIniReadRecord = 8,
+    kIniWriteRecord = 9,
+};
+
+// The folder picker (50525) writes at most this many bytes, the NUL included.
+inline constexpr int kFolderPickerCapacity = 260;
+
 // The kind of notice (52023) the first run shows.
 inline constexpr int kFirstRunNoticeKind = 1668;
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 
 #include "plugin/interface/dialog_ids.hpp"
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/mazovia.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
@@ -32,6 +33,8 @@ static_assert(offsetof(OpcjeEksportu, filtrSymbolu) == kSlotFiltrSymbolu);
 static_assert(offsetof(OpcjeEksportu, kodPlacowki) == kSlotKodPlacowki);
 static_assert(offsetof(OpcjeEksportu, katalogWyjsciowy) == kSlotKatalog);
 static_assert(offsetof(OpcjeEksportu, poleIdentyfikatora) == kRozmiarDanychOpcji);
+static_assert(sizeof(OpcjeEksportu::katalogWyjsciowy) >= kFolderPickerCapacity,
+              "the folder picker writes into the output folder field");
 
 namespace detail {
 

@@ -17,6 +17,15 @@ inline constexpr int kRozmiarTzakDok = 626;
 inline constexpr std::int16_t kTypZakup = 713;  // purchase invoice
 inline constexpr std::int16_t kTypPZ = 703;     // goods receipt
 
+// Amounts are stored in ten-thousandths, quantities in thousandths.
+inline constexpr int kJednostekKwoty = 10000;
+inline constexpr int kJednostekIlosci = 1000;
+
+// Rate kinds the export line spells out in words instead of a percentage.
+inline constexpr std::int16_t kRodzajStawkiZW = 5;
+inline constexpr std::int16_t kRodzajStawkiOP = 8;
+inline constexpr std::int16_t kRodzajStawkiNP = 9;
+
 // Handed to 52465 right after a table is opened.
 inline constexpr int kPrzygotowanieTabeli = 255;
 
@@ -33,12 +42,13 @@ inline constexpr PoleTekstowe kSymbolKontrahenta{52, 17};
 inline constexpr PoleTekstowe kNazwaKontrahenta{69, 101};
 inline constexpr PoleTekstowe kAdresKontrahenta{170, 51};
 inline constexpr PoleTekstowe kIdentyfikatorKontrahenta{221, 14};
-inline constexpr unsigned kFlagiWartosci = 235;     // 8 bits; bit 0: values as stored
-inline constexpr unsigned kDataWystawienia = 237;   // host date form
-inline constexpr unsigned kRozmiarDaty = 38;        // room up to the gross value
-inline constexpr unsigned kWartoscBrutto = 275;     // double, ten-thousandths
-inline constexpr unsigned kDrugiIdDokumentu = 893;  // int32
-inline constexpr unsigned kIdDokumentu = 897;       // int32
+inline constexpr unsigned kFlagiWartosci = 235;             // 8 bits
+inline constexpr std::uint8_t kWartosciJakZapisane = 0x01;  // in kFlagiWartosci
+inline constexpr unsigned kDataWystawienia = 237;           // host date form
+inline constexpr unsigned kRozmiarDaty = 38;                // room up to the gross value
+inline constexpr unsigned kWartoscBrutto = 275;             // double, ten-thousandths
+inline constexpr unsigned kDrugiIdDokumentu = 893;          // int32
+inline constexpr unsigned kIdDokumentu = 897;               // int32
 static_assert(kDataWystawienia + kRozmiarDaty == kWartoscBrutto);
 static_assert(kIdDokumentu + 4 == kRozmiarTzak);
 }  // namespace tzak
