@@ -437,6 +437,7 @@ TEST_F(WithFakeHost, KeepMarkedDocumentsShrinksOrLeavesTheBlock) {
         item(713, "2026-03-05", "A"), item(713, "2026-03-04", "B"), item(713, "2026-03-04", "C"),
         item(703, "2026-03-05", "D"), item(703, "2026-03-01", "E"),
     };
+    constexpr std::uint32_t kItem = sizeof(PozycjaListy);
     const struct {
         const char* what;
         std::vector<int> marked;
@@ -448,10 +449,10 @@ TEST_F(WithFakeHost, KeepMarkedDocumentsShrinksOrLeavesTheBlock) {
         int boxes;
     } cases[] = {
         {"none marked", {}, false, 0, 0, "", {}, 0},
-        {"all marked", {0, 1, 2, 3, 4}, false, 5, 5, "ABCDE", {5 * 151}, 0},
-        {"scattered", {4, 0, 2}, false, 3, 3, "ACE", {3 * 151}, 0},
-        {"one", {3}, false, 1, 1, "D", {151}, 0},
-        {"shrinking fails", {1, 3}, true, 0, 2, "", {2 * 151}, 1},
+        {"all marked", {0, 1, 2, 3, 4}, false, 5, 5, "ABCDE", {5 * kItem}, 0},
+        {"scattered", {4, 0, 2}, false, 3, 3, "ACE", {3 * kItem}, 0},
+        {"one", {3}, false, 1, 1, "D", {kItem}, 0},
+        {"shrinking fails", {1, 3}, true, 0, 2, "", {2 * kItem}, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "plugin/export/pozycja_listy.hpp"
 #include "scenario_snapshots.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/options_ini.hpp"
@@ -533,7 +534,7 @@ TEST(Selection, MoreDocumentsThanTheListCanAddressAreCutWithAWarning) {
     EXPECT_EQ(rows.back().mark, "»") << "INS on the last row flips it and stays there";
     const auto sizes = resizes(r);
     EXPECT_EQ(sizes.size(), 328u);
-    EXPECT_EQ(sizes.back(), 32800 * 151);
+    EXPECT_EQ(sizes.back(), 32800 * sizeof(PozycjaListy));
     for (const auto& e : r.all("table"))
         EXPECT_NE(e.value("keyKind", 0), 703) << "the receipts are not walked once the list is full";
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/services/services.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
 #include "tests/toolkit/dialog_session.hpp"
 
@@ -42,7 +43,7 @@ int runFrom(const void* block, int id, FakeDialog& fake) {
     HostDelegate rows(fake.object(), kz::Slot::DispatchSelectionSecond);
     HostDelegate keys(fake.object(), kz::Slot::DispatchSelectionFirst);
     HostDelegate commands(fake.object(), kz::Slot::DispatchOptions);
-    unsigned char buffer[370] = {};
+    unsigned char buffer[kz::kRozmiarDanychOpcji] = {};
     KeySession session("Ins Alt-B F12");
     const int result = id == kSelectionDialog
                            ? services::dialogRun(fake.object(), block, id, buffer, keys.value(), rows.value())
