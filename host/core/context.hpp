@@ -37,6 +37,17 @@ std::string serviceMessage(kz::Slot service, std::string_view what);
 
 HostContext& context();
 
+// How a run of the launcher ends; README lists them for people.
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitLoadFailed = 1,       // the plug-in or the host module could not be loaded
+    kExitUsage = 2,            // bad command line, key script or purchase data
+    kExitNotImplemented = 70,  // the plug-in called a host function this host lacks
+    kExitMisuse = 71,          // a host function called against its protocol
+    kExitDeadDialogBase = 72,  // a dialog base part destroyed that is not alive
+    kExitDeadDelegate = 73,    // a delegate destroyed that is not alive
+};
+
 // Says what went wrong on stderr and in the log, then ends the process with
 // `exitCode`: used where the host cannot return a meaningful answer.
 [[noreturn]] void fatal(int exitCode, const std::string& message, nlohmann::json event = {});

@@ -9,11 +9,6 @@
 #include "host/data/sample_data.hpp"
 
 namespace hadrek {
-namespace {
-
-constexpr int kExitBadData = 2;
-
-}  // namespace
 
 void loadPurchaseData(const HostOptions& options) {
     const bool sample = options.dataPath.empty();
@@ -22,7 +17,7 @@ void loadPurchaseData(const HostOptions& options) {
         data::usePurchaseData(sample ? data::readPurchaseData(data::sampleDataJson())
                                      : data::readPurchaseDataFile(options.dataPath));
     } catch (const data::DataError& error) {
-        fatal(kExitBadData, "bad purchase data in " + source + ": " + error.what(), {{"data", source}});
+        fatal(kExitUsage, "bad purchase data in " + source + ": " + error.what(), {{"data", source}});
     }
     const data::PurchaseData& data = data::purchaseData();
     std::size_t lines = 0;

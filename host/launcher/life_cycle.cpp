@@ -25,10 +25,6 @@ namespace {
 
 using kz::PluginExport;
 
-constexpr int kExitOk = 0;
-constexpr int kExitLoadFailed = 1;
-constexpr int kExitUsage = 2;
-
 // --show: a file the plug-in wrote, readable on a UTF-8 terminal.
 int showHostText(const std::string& path) {
     std::ifstream in(utf8Path(path), std::ios::binary);

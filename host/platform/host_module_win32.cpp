@@ -11,7 +11,7 @@ namespace hadrek {
 void prepareHostModule(const HostOptions& options) {
     if (options.missing.empty()) return;
     auto* base = reinterpret_cast<unsigned char*>(GetModuleHandleA("HADREK"));
-    if (!base) fatal(1, "the host module HADREK.dll is not loaded");
+    if (!base) fatal(kExitLoadFailed, "the host module HADREK.dll is not loaded");
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS32*>(base + dos->e_lfanew);
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];

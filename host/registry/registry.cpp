@@ -8,7 +8,8 @@ namespace {
 
 [[noreturn]] void notImplemented(std::uint16_t ordinal) {
     const ServiceInfo* service = findService(ordinal);
-    fatal(70, "host function " + std::to_string(ordinal) + " (" + service->what + ") is not implemented by this host",
+    fatal(kExitNotImplemented,
+          "host function " + std::to_string(ordinal) + " (" + service->what + ") is not implemented by this host",
           {{"ordinal", ordinal}, {"role", service->role}});
 }
 

@@ -32,7 +32,7 @@ void warnMalformed(std::string_view bound) {
 }
 
 [[noreturn]] void misuse(kz::Slot service, const std::string& what) {
-    fatal(71, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
+    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
 }
 
 void requireDate(const void* date, kz::Slot service) {

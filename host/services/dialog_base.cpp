@@ -32,7 +32,7 @@ void* KZ_THISCALL dialogBaseConstruct(void* self) {
 void KZ_THISCALL dialogBaseDestroy(void* self) {
     const toolkit::DialogBasePart part = toolkit::readDialogBasePart(self);
     if (!liveObjects().erase(part.serial))
-        fatal(72,
+        fatal(kExitDeadDialogBase,
               serviceMessage(kz::Slot::DialogBaseDestroy, "was handed an object whose dialog base part is not alive"),
               {{"serial", part.serial}});
     context().log.write(

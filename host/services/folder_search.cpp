@@ -51,13 +51,13 @@ Search& liveSearch(const void* object, kz::Slot service) {
     auto& live = searches();
     const auto found = live.find(object);
     if (found == live.end())
-        fatal(71, serviceMessage(service, "was handed a directory search object this host did not make"));
+        fatal(kExitMisuse, serviceMessage(service, "was handed a directory search object this host did not make"));
     return found->second;
 }
 
 Search& openSearch(const void* object, kz::Slot service) {
     Search& search = liveSearch(object, service);
-    if (!search.number) fatal(71, serviceMessage(service, "was handed a directory search that is not open"));
+    if (!search.number) fatal(kExitMisuse, serviceMessage(service, "was handed a directory search that is not open"));
     return search;
 }
 
@@ -108,8 +108,8 @@ std::optional<std::vector<Entry>> regularFiles(std::string_view folder) {
 void* KZ_THISCALL dirSearchConstruct(void* self) {
     std::memset(self, 0, kz::kDirSearchSize);
     if (!searches().emplace(self, Search{}).second)
-        fatal(71, serviceMessage(kz::Slot::DirSearchConstruct,
-                                 "made a directory search object over one that was never destroyed"));
+        fatal(kExitMisuse, serviceMessage(kz::Slot::DirSearchConstruct,
+                                          "made a directory search object over one that was never destroyed"));
     return self;
 }
 
@@ -124,10 +124,11 @@ void KZ_THISCALL dirSearchDestroy(void* self) {
 // entries come one by one from 40504, the first one included.
 int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
     Search& search = liveSearch(object, kz::Slot::DirSearchFirst);
-    if (!pattern) fatal(71, serviceMessage(kz::Slot::DirSearchFirst, "was handed a null pattern"));
+    if (!pattern) fatal(kExitMisuse, serviceMessage(kz::Slot::DirSearchFirst, "was handed a null pattern"));
     if (attributes != 0)
-        fatal(71, serviceMessage(kz::Slot::DirSearchFirst, "was asked for attributes " + std::to_string(attributes) +
-                                                               "; this host searches for plain files only"));
+        fatal(kExitMisuse,
+              serviceMessage(kz::Slot::DirSearchFirst, "was asked for attributes " + std::to_string(attributes) +
+                                                           "; this host searches for plain files only"));
     if (search.number) closeSearch(object, search);
 
     nlohmann::json event = {

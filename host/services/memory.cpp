@@ -48,7 +48,7 @@ void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
     if (block) {
         const auto found = live.find(block);
         if (found == live.end())
-            fatal(71, serviceMessage(kz::Slot::MemoryResize, "was handed a block this host never made"));
+            fatal(kExitMisuse, serviceMessage(kz::Slot::MemoryResize, "was handed a block this host never made"));
         old = forget(found);
     }
     void* resized = injectFault(kz::Slot::MemoryResize) ? nullptr : std::realloc(block, size ? size : 1);
@@ -71,7 +71,8 @@ void KZ_CDECL memoryFree(void* block) {
     auto& live = blocks();
     const auto found = live.find(block);
     if (!block || found == live.end())
-        fatal(71, serviceMessage(kz::Slot::MemoryFree, "was handed a block this host never made (or freed twice)"));
+        fatal(kExitMisuse,
+              serviceMessage(kz::Slot::MemoryFree, "was handed a block this host never made (or freed twice)"));
     context().log.write({{"event", "memory"}, {"action", "free"}, {"block", forget(found).name}});
     std::free(block);
 }

@@ -53,7 +53,7 @@ std::map<int, std::unique_ptr<OpenTable>>& openTables() {
 std::string named(kz::Slot service) { return std::to_string(kz::ordinalOf(service)); }
 
 [[noreturn]] void misuse(kz::Slot service, const std::string& what) {
-    fatal(71, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
+    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
 }
 
 OpenTable& ownTable(void* handle, kz::Slot service) {

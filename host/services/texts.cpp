@@ -35,7 +35,7 @@ constexpr auto kUpperCase = upperCaseTable();
 // letter case become equal; answers the text.
 char* KZ_CDECL caseFold(char* text) {
     if (!text)
-        fatal(71, serviceMessage(kz::Slot::CaseFold, "was handed a null text"),
+        fatal(kExitMisuse, serviceMessage(kz::Slot::CaseFold, "was handed a null text"),
               {{"ordinal", kz::ordinalOf(kz::Slot::CaseFold)}});
     for (char* p = text; *p; ++p) *p = static_cast<char>(kUpperCase[static_cast<unsigned char>(*p)]);
     return text;

@@ -13,7 +13,6 @@
 namespace kz {
 namespace {
 
-constexpr int kNaBrutto = 1;     // the only rate conversion 52289 is asked for
 constexpr int kDoSetnych = 100;  // 52179 rounds ten-thousandths to whole hundredths
 // An additional value strictly inside this bound leaves its field empty.
 constexpr double kProgWartosciDodatkowej = 0.00001;
@@ -60,7 +59,7 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
 
     double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
     if (!(czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & tzak::kWartosciJakZapisane))
-        wartosc = host<Slot::LineRateConversion>()(kNaBrutto, rodzajStawki, wartosc);
+        wartosc = host<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
     wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
 
     char opis[tzak_dok::kOpisPozycji.room];

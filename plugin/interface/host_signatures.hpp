@@ -124,6 +124,9 @@ enum IniOperation : int {
     kIniWriteRecord = 9,
 };
 
+// The one conversion 52289 is asked for: a net amount to gross.
+inline constexpr int kRateConversionNetToGross = 1;
+
 // The folder picker (50525) writes at most this many bytes, the NUL included.
 inline constexpr int kFolderPickerCapacity = 260;
 

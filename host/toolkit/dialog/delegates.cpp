@@ -50,7 +50,7 @@ void makeDelegate(void* storage, void* object, void* dispatch, std::uint16_t ord
 void destroyDelegate(void* storage) {
     const auto live = liveDelegates().find(storage);
     if (live == liveDelegates().end())
-        fatal(73, serviceMessage(kz::Slot::DelegateDestroy, "was handed a delegate that is not alive"));
+        fatal(kExitDeadDelegate, serviceMessage(kz::Slot::DelegateDestroy, "was handed a delegate that is not alive"));
     context().log.write({{"event", "delegate"}, {"action", "destroy"}, {"dispatch", live->second}});
     liveDelegates().erase(live);
     put(storage, kDelegateMark, std::uint32_t{0});
