@@ -12,7 +12,9 @@
 namespace kz {
 namespace {
 
-constexpr double kDziesiecioTysieczne = 0.0001;
+// The stored gross value in currency units; 1/10000 rounds to the same
+// double as 0.0001.
+constexpr double kDziesiecioTysieczne = 1.0 / kJednostekKwoty;
 
 enum class Dodanie { dodano, brakPamieci, listaPelna };
 

@@ -50,12 +50,14 @@ consteval auto formatPol() {
     for (std::size_t pojemnosc : {Pojemnosci...}) {
         if (p != 0) format.bajty[p++] = ',';
         format.bajty[p++] = '%';
-        const std::size_t szerokosc = pojemnosc - 1;
-        for (std::size_t d = cyfry(szerokosc); d > 0; --d) {
-            std::size_t reszta = szerokosc;
-            for (std::size_t i = 1; i < d; ++i) reszta /= 10;
-            format.bajty[p++] = static_cast<char>('0' + reszta % 10);
-        }
+        // The width's digits, written from the last one back.
+        std::size_t szerokosc = pojemnosc - 1;
+        p += cyfry(szerokosc);
+        std::size_t cyfra = p;
+        do {
+            format.bajty[--cyfra] = static_cast<char>('0' + szerokosc % 10);
+            szerokosc /= 10;
+        } while (szerokosc != 0);
         format.bajty[p++] = 's';
     }
     format.bajty[p] = '\0';

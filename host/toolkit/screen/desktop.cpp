@@ -30,14 +30,17 @@ int putTitle(Screen& screen, int x, int y, std::u32string_view title) {
 
 }  // namespace
 
-Desktop Desktop::standard() {
-    Desktop desktop;
-    for (const std::u32string_view title : texts::kMenuTitles) desktop.menuTitles.emplace_back(title);
-    desktop.openMenu = texts::kOpenMenu;
-    for (const std::u32string_view step : texts::kMenuPath) desktop.menuPath.emplace_back(step);
-    for (const auto& hint : texts::kKeyHints)
-        desktop.keyHints.push_back({std::u32string(hint[0]), std::u32string(hint[1])});
-    return desktop;
+const Desktop& Desktop::standard() {
+    static const Desktop kStandard = [] {
+        Desktop desktop;
+        for (const std::u32string_view title : texts::kMenuTitles) desktop.menuTitles.emplace_back(title);
+        desktop.openMenu = texts::kOpenMenu;
+        for (const std::u32string_view step : texts::kMenuPath) desktop.menuPath.emplace_back(step);
+        for (const auto& hint : texts::kKeyHints)
+            desktop.keyHints.push_back({std::u32string(hint[0]), std::u32string(hint[1])});
+        return desktop;
+    }();
+    return kStandard;
 }
 
 void drawDesktop(Screen& screen, const Desktop& desktop) {

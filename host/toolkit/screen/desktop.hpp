@@ -22,7 +22,7 @@ struct Desktop {
     std::vector<KeyHint> keyHints;
 
     // The host as it stands while the plug-in's export command runs.
-    static Desktop standard();
+    static const Desktop& standard();
 };
 
 // Row 0 menu bar, row 1 menu path, the last row key hints, a shaded
