@@ -9,6 +9,7 @@
 #include <sstream>
 #include <tuple>
 #include <unordered_map>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -255,6 +256,12 @@ private:
         return "document #" + std::to_string(index + 1) + " (id " + std::to_string(data_.documents[index].id) + ")";
     }
 
+    std::string documentNameWithIds(std::size_t index) const {
+        const Document& d = data_.documents[index];
+        return "document #" + std::to_string(index + 1) + " (id " + std::to_string(d.id) + ", id2 " +
+               std::to_string(d.id2) + ")";
+    }
+
     void checkRates() const {
         for (std::size_t i = 0; i < data_.rates.size(); ++i)
             for (std::size_t j = 0; j < i; ++j)
@@ -274,11 +281,11 @@ private:
         }
     }
 
+    // A document's lines are found by its type and id alone, so a second
+    // document of one type with the same id would take the first one's lines
+    // into its file, and they into its own.
     void checkKeys() const {
-        const auto key = [&](std::size_t i) {
-            const Document& d = data_.documents[i];
-            return std::tuple(d.type, d.id, d.id2);
-        };
+        const auto key = [&](std::size_t i) { return std::pair(data_.documents[i].type, data_.documents[i].id); };
         std::vector<std::size_t> order(data_.documents.size());
         for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
         std::sort(order.begin(), order.end(),
@@ -286,9 +293,10 @@ private:
         for (std::size_t i = 1; i < order.size(); ++i)
             if (key(order[i]) == key(order[i - 1])) {
                 const Document& d = data_.documents[order[i]];
-                throw DataError(documentName(order[i]) + ": type " + std::to_string(d.type) + ", id " +
-                                std::to_string(d.id) + ", id2 " + std::to_string(d.id2) + " already belong to " +
-                                documentName(order[i - 1]));
+                throw DataError(documentNameWithIds(order[i]) + ": type " + std::to_string(d.type) + " and id " +
+                                std::to_string(d.id) + " already belong to " + documentNameWithIds(order[i - 1]) +
+                                "; a document's lines are found by its type and id, so each id names one document "
+                                "of its type");
             }
     }
 

@@ -24,6 +24,7 @@ struct Stream {
     std::ofstream out;
     std::vector<char> buffer;
     unsigned long long bytes = 0;
+    bool printFailed = false;
 };
 
 struct Streams {
@@ -88,12 +89,23 @@ std::string_view format(const char* text, va_list arguments) {
     return {buffer.data(), static_cast<std::size_t>(length)};
 }
 
-bool closeStream(const void* address) {
+// Logged once per stream: after a real write error every later print fails
+// as well.
+int printFailed(Stream& stream) {
+    if (!stream.printFailed)
+        context().log.write({{"event", "file"}, {"action", "print"}, {"stream", stream.number}, {"result", "error"}});
+    stream.printFailed = true;
+    return -1;
+}
+
+// `failing` makes a close that flushed its bytes answer as one that could
+// not (--fail-at).
+bool closeStream(const void* address, bool failing = false) {
     auto& open = streams().open;
     const auto found = open.find(address);
     Stream& stream = *found->second;
     stream.out.close();
-    const bool closed = !stream.out.fail();
+    const bool closed = !stream.out.fail() && !failing;
     nlohmann::json event = {{"event", "file"}, {"action", "close"}, {"stream", stream.number}, {"bytes", stream.bytes}};
     if (!closed) event["result"] = "error";
     context().log.write(event);
@@ -163,19 +175,21 @@ int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     va_start(arguments, text);
     const std::string_view formatted = format(text, arguments);
     va_end(arguments);
+    // A print the fault countdown fails writes nothing.
+    if (injectFault(kz::Slot::StreamPrintf)) return printFailed(stream);
     if (stream.text)
         writeText(stream, formatted);
     else {
         stream.out.write(formatted.data(), static_cast<std::streamsize>(formatted.size()));
         stream.bytes += formatted.size();
     }
-    return stream.out.fail() ? -1 : static_cast<int>(formatted.size());
+    return stream.out.fail() ? printFailed(stream) : static_cast<int>(formatted.size());
 }
 
 // 52305: close a stream; 0, or -1 when its last bytes could not be written.
 int KZ_CDECL streamClose(void* address) {
     openStream(address, kz::Slot::StreamClose);
-    return closeStream(address) ? 0 : -1;
+    return closeStream(address, injectFault(kz::Slot::StreamClose)) ? 0 : -1;
 }
 
 // 22562: make a temporary file object on the caller's storage, holding the

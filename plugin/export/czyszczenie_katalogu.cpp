@@ -1,7 +1,6 @@
 // Clearing the output folder before the export files are written.
 #include "plugin/export/czyszczenie_katalogu.hpp"
 
-#include <cstdio>
 #include <cstring>
 
 #include "plugin/export/sciezki_katalogu.hpp"
@@ -57,9 +56,9 @@ void wyczyscKatalog(const char* katalog) {
     char sciezka[kMiejsceNaSciezke];
     while (host<Slot::DirSearchNext>()(szukanie.adres()) == kJestWpis) {
         // The host yields plain files only; a name that could reach outside
-        // the folder, or the folder itself, is never handed to remove.
+        // the folder, or the folder itself, is never deleted.
         if (!szukanie.nazwaWpisu(nazwa) || !nazwaWewnatrzKatalogu(nazwa)) continue;
-        if (zlozSciezke(sciezka, katalog, nazwa)) std::remove(sciezka);
+        if (zlozSciezke(sciezka, katalog, nazwa)) usunPlik(sciezka);
     }
 }
 

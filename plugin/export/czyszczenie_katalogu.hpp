@@ -4,7 +4,7 @@ namespace kz {
 
 // Deletes every file directly in `katalog` (not empty, at most 259
 // characters), whatever its name, with the host's directory search and
-// `remove`; subfolders and what they hold stay. A file that cannot be
+// usunPlik; subfolders and what they hold stay. A file that cannot be
 // deleted stays too, and nothing is reported.
 void wyczyscKatalog(const char* katalog);
 

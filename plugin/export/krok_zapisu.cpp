@@ -1,9 +1,10 @@
 // The writing step, wpiszDokumentyDoPliku: the output folder emptied, then
 // one export file per chosen document, purchase invoices first and goods
 // receipts second, numbered per type in the order the Tzak range yields
-// them; the user is told how many files of each kind were written, and
-// where.
+// them; the user is told how many files of each kind were written whole,
+// how many could not be, and where the files are.
 #include <cstdio>
+#include <iterator>
 
 #include "plugin/export/czyszczenie_katalogu.hpp"
 #include "plugin/export/komunikaty.hpp"
@@ -50,38 +51,53 @@ public:
         eksport_.plikWyjsciowy_ = uchwytPliku(strumien);
     }
     ~PlikDokumentu() {
-        void* strumien = strumienPliku(eksport_.plikWyjsciowy_);
-        eksport_.plikWyjsciowy_ = 0;
-        host<Slot::StreamClose>()(strumien);
+        if (eksport_.plikWyjsciowy_) zamknij();
     }
     PlikDokumentu(const PlikDokumentu&) = delete;
     PlikDokumentu& operator=(const PlikDokumentu&) = delete;
+
+    // False when the stream's last bytes could not be written.
+    bool zamknij() {
+        void* strumien = strumienPliku(eksport_.plikWyjsciowy_);
+        eksport_.plikWyjsciowy_ = 0;
+        return host<Slot::StreamClose>()(strumien) == 0;
+    }
 
 private:
     CZrobListeDokumentow& eksport_;
 };
 
+enum class Zapis { Caly, NieUtworzony, Niepelny };
+
 // The document whose header stands in the Tzak buffer, into the file of
-// this number; false when the file cannot be created.
-bool zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, int numer, const Tabele& tabele) {
+// this number. A file the host could not write whole, or not close, would
+// reach the other program cut short: it is deleted and the document counts
+// as not written, like one whose file could not be created.
+Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, int numer, const Tabele& tabele) {
     char nazwa[kMiejsceNaNazwePliku];
     std::snprintf(nazwa, sizeof nazwa, texts::kNazwaPlikuEksportu.c_str(), rodzaj.litera, numer);
     char sciezka[kMiejsceNaSciezke];
     host<Slot::PathAppendName>()(
         host<Slot::BoundedCopy>()(sciezka, eksport.opcje_.katalogWyjsciowy, static_cast<int>(kDlugoscKatalogu)), nazwa);
     void* strumien = otworzPlikEksportu(sciezka);
-    if (!strumien) return false;
+    if (!strumien) return Zapis::NieUtworzony;
 
-    PlikDokumentu plik(eksport, strumien);
-    const int rodzajKlucza = host<Slot::LineKeyKind>()(rodzaj.typ);
-    KluczZakresu klucz;
-    host<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
-                           czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
-    przejdzZakres(tabele.kursorPozycji, tabele.tzakDok, rodzajKlucza, klucz, [&] {
-        eksport.wpiszLinieEksportu(rodzaj.typ, tabele.naglowek, tabele.pozycja);
-        return true;
-    });
-    return true;
+    bool caly = true;
+    {
+        PlikDokumentu plik(eksport, strumien);
+        const int rodzajKlucza = host<Slot::LineKeyKind>()(rodzaj.typ);
+        KluczZakresu klucz;
+        host<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
+                               czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
+        przejdzZakres(tabele.kursorPozycji, tabele.tzakDok, rodzajKlucza, klucz, [&] {
+            caly = eksport.wpiszLinieEksportu(rodzaj.typ, tabele.naglowek, tabele.pozycja);
+            return caly;
+        });
+        caly = plik.zamknij() && caly;
+    }
+    if (caly) return Zapis::Caly;
+    usunPlik(sciezka);
+    return Zapis::Niepelny;
 }
 
 }  // namespace
@@ -117,7 +133,9 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
     uporzadkujDoWyszukiwania(pozycje(), liczbaDokumentow_);
 
     int razem = 0;
-    for (const RodzajPlikow& rodzaj : kRodzajePlikow) {
+    int niezapisane[std::size(kRodzajePlikow)] = {};
+    for (std::size_t r = 0; r < std::size(kRodzajePlikow); ++r) {
+        const RodzajPlikow& rodzaj = kRodzajePlikow[r];
         int numer = 0;
         KluczZakresu klucz;
         host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
@@ -125,14 +143,21 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
             if (filtrujDokument(tabele.naglowek) ||
                 !jestWybrany(pozycje(), liczbaDokumentow_, rodzaj.typ, tabele.naglowek))
                 return true;
-            // A file that cannot be created uses up no number.
-            if (zapiszDokument(*this, rodzaj, numer, tabele)) ++numer;
+            // A file not written uses up no number.
+            switch (zapiszDokument(*this, rodzaj, numer, tabele)) {
+            case Zapis::Caly: ++numer; break;
+            case Zapis::NieUtworzony: break;
+            case Zapis::Niepelny: ++niezapisane[r]; break;
+            }
             return numer < kMaksPlikow;
         });
         host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(), kOknoKomunikatu,
                                        numer, rodzaj.wyrazenie);
         razem += numer;
     }
+    if (niezapisane[0] || niezapisane[1])
+        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kNiezapisaneDokumenty.c_str(), kOknoKomunikatu,
+                                       niezapisane[0], niezapisane[1]);
     if (razem > 0)
         host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kPlikiWKatalogu.c_str(), kOknoKomunikatu,
                                        katalog);

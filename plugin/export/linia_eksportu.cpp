@@ -47,7 +47,7 @@ const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
 
 }  // namespace
 
-void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja) {
+bool CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja) {
     std::int16_t rok = 0, miesiac = 0, dzien = 0;
     host<Slot::DateSplit>()(adresPola(naglowek, tzak::kDataWystawienia), &rok, &miesiac, &dzien, nullptr);
     char data[kMiejsceNaDate];
@@ -92,13 +92,14 @@ void CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
     kopiujTekst(jednostka, pozycja, tzak_dok::kJednostka);
     kopiujTekst(numer, naglowek, tzak::kNumerDokumentu);
 
-    host<Slot::StreamPrintf>()(
+    const int wydrukowane = host<Slot::StreamPrintf>()(
         strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, data, kod,
         tekstDodatkowy, opis,
         rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
         wartosc / double{kJednostekKwoty}, wartoscDodatkowa, jednostka, ilosc / double{kJednostekIlosci}, stawka, numer,
         ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
         typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str(), opcje_.kodPlacowki);
+    return wydrukowane >= 0;
 }
 
 }  // namespace kz

@@ -11,8 +11,9 @@
 
 namespace kz {
 
-// `\` in the Win32 flavour, `/` in the Linux one; each flavour's file
-// (separator_sciezki_<flavour>.cpp) defines it, and nothing else differs.
+// What differs between the flavours, each defined by its flavour's file
+// (system_plikow_<flavour>.cpp) and nothing else:
+// `\` in the Win32 flavour, `/` in the Linux one.
 extern const char kSeparatorSciezki;
 
 inline constexpr std::size_t kDlugoscKatalogu = sizeof(OpcjeEksportu::katalogWyjsciowy) - 1;
@@ -22,6 +23,13 @@ inline constexpr std::size_t kMiejsceNaSciezke = kDlugoscKatalogu + 1 + kDirSear
 // `katalog`, the separator and `nazwa` into `cel`; false, with `cel`
 // empty, when that would not fit.
 bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char* nazwa);
+
+// Deletes the file at `sciezka`, Mazovia bytes as the host's file services
+// take them, turned into the file system's name the way those services turn
+// it (UTF-8 on Linux, UTF-16 on Windows), so a folder with Polish letters is
+// the same folder to the clearing as to the writer. False when the file is
+// still there or the path is longer than a path the plug-in builds.
+bool usunPlik(const char* sciezka);
 
 // The folder option names no folder: it is empty or holds blanks only.
 bool brakKatalogu(const char* katalog);

@@ -40,7 +40,8 @@ public:
     int zostawZaznaczone();
     // One export line for a line record of the chosen document `naglowek`,
     // printed to the open output file; `typ` is the pass's document type.
-    void wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja);
+    // False when the host could not print it whole.
+    bool wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja);
 
     PozycjaListy* pozycje() { return static_cast<PozycjaListy*>(listaDokumentow_); }
 

@@ -31,6 +31,9 @@ inline constexpr std::array<char32_t, 128> kGornaPolowa = {
     U'≡', U'±', U'≥', U'≤', U'⌠', U'⌡', U'÷', U'≈', U'°', U'∙', U'·', U'√', U'ⁿ', U'²', U'■', U'\u00A0',  // 0xF0
 };
 
+// The code point of one byte; below 0x80 the byte itself.
+constexpr char32_t kodZnaku(unsigned char bajt) { return bajt < 0x80 ? bajt : kGornaPolowa[bajt - 0x80u]; }
+
 consteval bool jestTablicaOdwracalna() {
     for (std::size_t i = 0; i < kGornaPolowa.size(); ++i) {
         if (kGornaPolowa[i] < 0xA0) return false;

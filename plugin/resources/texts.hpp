@@ -91,6 +91,11 @@ inline constexpr auto kBrakKatalogu =
 inline constexpr auto kWyeksportowano = KZ_MAZOVIA("Wyeksportowano %d %s");
 inline constexpr auto kFakturZakupu = KZ_MAZOVIA("faktur zakupu");
 inline constexpr auto kDokumentowPZ = KZ_MAZOVIA("dokumentów PZ");
+// After the two counts: documents whose files the host could not write
+// whole, invoices first; their files are gone, the counted ones are whole.
+inline constexpr auto kNiezapisaneDokumenty = KZ_MAZOVIA(
+    "Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\nNie zapisano %d faktur zakupu i %d dokumentów PZ.\n"
+    "Zapisane pliki są kompletne.");
 inline constexpr auto kPlikiWKatalogu = KZ_MAZOVIA("Pliki dostępne są w katalogu:\n\n\x02%s\x01");
 inline constexpr auto kNazwaPlikuEksportu = KZ_MAZOVIA("DOWODY.%c%02d.TXT");
 inline constexpr auto kTrybPlikuEksportu = KZ_MAZOVIA("wt");

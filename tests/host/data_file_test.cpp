@@ -52,7 +52,12 @@ TEST(DataFile, BadDataStopsTheHostBeforeThePluginLoadsAndSaysWhereAndWhat) {
         {"other-type", dataFile(good + ",\n" + R"({"type": 705, "id": 8, "date": "2026-01-05"})"),
          "document #2 (id 8), field \"type\": 705 is not a document type of this host (713 or 703)"},
         {"duplicate-key", dataFile(good + ",\n" + document("")),
-         "document #2 (id 7): type 713, id 7, id2 1 already belong to document #1 (id 7)"},
+         "document #2 (id 7, id2 1): type 713 and id 7 already belong to document #1 (id 7, id2 1)"},
+        {"same-id-other-id2",
+         dataFile(R"({"type": 703, "id": 7, "date": "2026-01-05"},)"
+                  "\n" +
+                  good + ",\n" + R"({"type": 713, "id": 7, "id2": 2, "date": "2026-01-05"})"),
+         "document #3 (id 7, id2 2): type 713 and id 7 already belong to document #2 (id 7, id2 1)"},
         {"malformed-json", "{\"documents\": [\n  {\"type\": 713,\n   \"id\" 7}\n]}\n",
          "malformed JSON: parse error at line 3, column 9"},
         {"rate-not-in-table", R"({"rates": [{"kind": 0, "code": "23", "percent": 23}], "documents": [)" + good + "]}",

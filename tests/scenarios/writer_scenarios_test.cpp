@@ -8,14 +8,17 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "field_rules.hpp"
 #include "host/core/utf8_path.hpp"
+#include "host/text/mazovia.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/options_ini.hpp"
+#include "tests/support/process.hpp"
 #include "tests/support/test_text.hpp"
 
 namespace kz::test {
@@ -70,8 +73,8 @@ struct Options {
     std::string from = "20260301";
     std::string to = "20260331";
     std::string branch = "P01";
-    // Below the build folder, beside the run's own folder; "<out>" stands
-    // for the folder the test prepares.
+    // Below the build folder, beside the run's own folder; "<out>" at its
+    // start stands for the folder the test prepares.
     std::string folder = "<out>";
 };
 
@@ -97,11 +100,11 @@ void prepareFolder(const std::string& out, const std::vector<std::pair<std::stri
 
 Writing write(const std::string& data, const std::string& keys, const Options& o = {},
               const std::vector<std::pair<std::string, std::string>>& before = {}, const std::string& suffix = "",
-              std::vector<std::string> arguments = {}) {
+              std::vector<std::string> arguments = {}, std::vector<std::string> wrapper = {}) {
     const std::string name = testName() + suffix;
     const std::string out = outFolder(name);
     prepareFolder(out, before);
-    const std::string folder = o.folder == "<out>" ? out : o.folder;
+    const std::string folder = o.folder.starts_with("<out>") ? out + o.folder.substr(5) : o.folder;
     HostRunOptions options;
     options.files = {{"KalvetZakupy.ini", optionsIni({o.from, o.to, o.branch, folder})}};
     if (!data.empty()) {
@@ -110,6 +113,7 @@ Writing write(const std::string& data, const std::string& keys, const Options& o
     }
     options.arguments = arguments;
     options.keys = keys;
+    options.wrapper = std::move(wrapper);
     return {runHost(name, options), out};
 }
 
@@ -117,8 +121,10 @@ Writing write(const std::string& data, const std::string& keys, const Options& o
 std::vector<std::string> entries(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
-    for (const auto& entry : fs::directory_iterator(hadrek::utf8Path(folder), error))
-        names.push_back(entry.path().filename().string() + (entry.is_directory() ? "/" : ""));
+    for (const auto& entry : fs::directory_iterator(hadrek::utf8Path(folder), error)) {
+        const std::u8string name = entry.path().filename().u8string();
+        names.push_back(std::string(name.begin(), name.end()) + (entry.is_directory() ? "/" : ""));
+    }
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -293,12 +299,11 @@ std::string headersIn(const std::string& content) {
 
 // Files are numbered per type in the order of the host's range (by id, then
 // second id), not in the list's order (newest first); only marked documents
-// are written, told apart by type and both ids. Lines are found by the
-// document id alone, so FZ 4 and FZ 4b share theirs.
+// are written, told apart by type and both ids (FZ 1 and PZ 1 share theirs).
 TEST(Writer, WritesTheMarkedDocumentsNumberedInRangeOrder) {
     const std::vector<Doc> docs = {
         zakup(1, "FZ 1", "2026-03-01"), zakup(2, "FZ 2", "2026-03-02"),        zakup(3, "FZ 3", "2026-03-03"),
-        zakup(4, "FZ 4", "2026-03-04"), Doc{713, 4, 2, "FZ 4b", "2026-03-05"}, pz(1, "PZ 1", "2026-03-01"),
+        zakup(4, "FZ 4", "2026-03-04"), Doc{713, 5, 2, "FZ 4b", "2026-03-05"}, pz(1, "PZ 1", "2026-03-01"),
         pz(2, "PZ 2", "2026-03-02"),
     };
     // The list: FZ 4b, FZ 4, FZ 3, FZ 2, FZ 1, PZ 2, PZ 1.
@@ -367,6 +372,39 @@ TEST(Writer, ClearsEveryFileOfTheFolderAndKeepsItsSubfolders) {
     }
 }
 
+// The options keep the folder in the host's code page; the host's file
+// services and the clearing must both find it, and the files in it, on the
+// file system.
+TEST(Writer, AFolderWithPolishLettersIsClearedAndWrittenLikeAnyOther) {
+    const std::string inside = "/Księgowość/Żółte faktury";
+    const std::vector<std::pair<std::string, std::string>> before = {
+        {"Księgowość/", ""},
+        {"Księgowość/Żółte faktury/", ""},
+        {"Księgowość/Żółte faktury/DOWODY.Z00.TXT", "stary"},
+        {"Księgowość/Żółte faktury/DOWODY.P07.TXT", "stary"},
+        {"Księgowość/Żółte faktury/zażółć gęślą jaźń.txt", "notatka"},
+        {"Księgowość/Żółte faktury/cena €.txt", "poza stroną kodową"},
+        {"Księgowość/Żółte faktury/Łódź/", ""},
+        {"Księgowość/Żółte faktury/Łódź/DOWODY.Z00.TXT", "zostaje"},
+        {"Księgowość/obok.txt", "obok"},
+    };
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
+    Options o;
+    o.folder = hadrek::text::fromUtf8("<out>" + inside);
+    const Writing w = write(dataFile(docs), kAll, o, before);
+    ASSERT_EQ(w.host.exitCode, 0);
+    const std::string out = w.out + inside;
+    // The search hands over a name the code page cannot hold with '?' in
+    // place of what it lacks, so the clearing finds no such file.
+    EXPECT_EQ(entries(out), (std::vector<std::string>{"DOWODY.P00.TXT", "DOWODY.Z00.TXT", "cena €.txt", "Łódź/"}));
+    EXPECT_EQ(readFile(out + "/DOWODY.Z00.TXT"), lineOf(docs[0]));
+    EXPECT_EQ(readFile(out + "/DOWODY.P00.TXT"), lineOf(docs[1]));
+    EXPECT_EQ(entries(out + "/Łódź"), std::vector<std::string>{"DOWODY.Z00.TXT"});
+    EXPECT_EQ(readFile(out + "/Łódź/DOWODY.Z00.TXT"), "zostaje");
+    EXPECT_EQ(readFile(w.out + "/Księgowość/obok.txt"), "obok");
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 1) + "\n" + folderMessage(out) + "\n");
+}
+
 TEST(Writer, AnEmptyFolderOptionClearsAndWritesNothing) {
     const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
     const char* const folders[] = {"", "   "};
@@ -433,16 +471,34 @@ TEST(Writer, NoFolderMessageWhenNothingWasWritten) {
     EXPECT_EQ(failedOpens, 2u);
 }
 
+std::string notWritten(int invoices, int receipts) {
+    return "Błąd: Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\nNie zapisano " + std::to_string(invoices) +
+           " faktur zakupu i " + std::to_string(receipts) + " dokumentów PZ.\nZapisane pliki są kompletne.";
+}
+
+// Which export file a fault in a file service hit: the 1-based count of
+// opens up to it, the failed open itself included.
+int faultedFile(const HostRun& r, const std::string& service) {
+    int opens = 0;
+    for (const auto& e : r.events) {
+        if (e.value("event", "") == "fault") return opens + (service == serviceName(Slot::FileOpen));
+        opens += e.value("event", "") == "file" && e["action"] == "open";
+    }
+    return 0;
+}
+
 // Raises the fault countdown run by run until a run meets no fault: every
-// open of an export file fails once on the way, and so does everything
-// else that can fail in a run. Each run ends cleanly, and what it wrote is
-// numbered without gaps in range order.
+// open, print and close of an export file fails once on the way, and so
+// does everything else that can fail in a run. Each run ends cleanly; what
+// it wrote is whole and numbered without gaps in range order, a document
+// whose file failed leaves no file behind, and only a file that could not
+// be written whole is reported as not written.
 TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
     const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), zakup(3, "FZ 3"), pz(1, "PZ 1"), pz(2, "PZ 2")};
-    std::vector<int> failedOpens;
+    std::map<std::string, std::vector<int>> failedFiles;
     bool failedSearch = false, failedShrink = false;
     int failedTables = 0;
-    for (int n = 1; n < 60; ++n) {
+    for (int n = 1; n < 90; ++n) {
         SCOPED_TRACE("--fail-at " + std::to_string(n));
         const Writing w = write(dataFile(docs), kAll, {}, {{"notatki.txt", "moje"}}, std::to_string(n),
                                 {"--fail-at", std::to_string(n)});
@@ -452,15 +508,13 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
         if (faults.empty()) break;
         const std::string service = faults.at(0)["service"];
         std::vector<Doc> expected = docs;
-        if (service == serviceName(Slot::FileOpen)) {
-            const auto files = w.host.all("file");
-            int nth = 0;
-            for (const auto& e : files) {
-                if (e["action"] != "open") continue;
-                ++nth;
-                if (e["result"] == "null") break;
-            }
-            failedOpens.push_back(nth);
+        int lostInvoices = 0, lostReceipts = 0;
+        for (Slot file : {Slot::FileOpen, Slot::StreamPrintf, Slot::StreamClose}) {
+            if (service != serviceName(file)) continue;
+            const int nth = faultedFile(w.host, service);
+            failedFiles[service].push_back(nth);
+            const Doc& lost = expected.at(static_cast<std::size_t>(nth - 1));
+            if (file != Slot::FileOpen) ++(lost.type == 713 ? lostInvoices : lostReceipts);
             expected.erase(expected.begin() + (nth - 1));
         }
         const auto shown = messages(w.host);
@@ -478,7 +532,9 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
                 writtenText += file + ": " + exported(w, file);
             }
             EXPECT_EQ(writtenText, expectedText);
-            EXPECT_EQ(joined(shown), counted(invoices, receipts) + "\n" + folderMessage(w.out) + "\n");
+            std::string told = counted(invoices, receipts) + "\n";
+            if (lostInvoices + lostReceipts) told += notWritten(lostInvoices, lostReceipts) + "\n";
+            EXPECT_EQ(joined(shown), told + folderMessage(w.out) + "\n");
         }
         const bool cleared = service != serviceName(Slot::DirSearchFirst) && (wrote || faultAfterSelection(w.host));
         if (!cleared) files.push_back("notatki.txt");
@@ -496,11 +552,58 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
                                                       "Operacja niekompletna!"});
         }
     }
-    EXPECT_EQ(failedOpens, (std::vector<int>{1, 2, 3, 4, 5}));
+    for (Slot file : {Slot::FileOpen, Slot::StreamPrintf, Slot::StreamClose})
+        EXPECT_EQ(failedFiles[serviceName(file)], (std::vector<int>{1, 2, 3, 4, 5})) << serviceName(file);
     EXPECT_TRUE(failedSearch);
     EXPECT_EQ(failedTables, 2) << "Tzak, then Tzak_dok";
     EXPECT_TRUE(failedShrink);
 }
+
+#if !defined(_WIN32)
+// A file system that really fills up: a tmpfs of two pages over the output
+// folder, in a private user and mount namespace of the host's run, which
+// copies what the folder holds beside it before the namespace goes. Every
+// file that holds a byte takes a page of its own.
+TEST(Writer, AFullFileSystemKeepsOnlyWholeFilesAndSaysWhatWasNotWritten) {
+    const std::string mount = "mount -t tmpfs -o size=8k tmpfs \"$0\"";
+    const std::string probe = "scenario/" + testName() + ".probe";
+    fs::create_directories(probe);
+    const std::vector<std::string> namespaceOf = {"/usr/bin/unshare", "--user",  "--map-root-user",
+                                                  "--mount",          "/bin/sh", "-c"};
+    std::vector<std::string> probeCommand(namespaceOf.begin() + 1, namespaceOf.end());
+    probeCommand.insert(probeCommand.end(), {mount, probe});
+    if (runProgram(namespaceOf.front(), probeCommand) != 0)
+        GTEST_SKIP() << "this kernel lets no unprivileged user and mount namespace mount a tmpfs";
+
+    std::vector<Doc> docs;
+    for (int i = 1; i <= 4; ++i) docs.push_back(zakup(i, "FZ " + std::to_string(i)));
+    for (int i = 1; i <= 3; ++i) docs.push_back(pz(i, "PZ " + std::to_string(i)));
+    const std::string out = outFolder(testName()), after = out + ".after";
+    fs::remove_all(after);
+    std::vector<std::string> wrapper = namespaceOf;
+    wrapper.push_back(mount + " && { \"$@\"; status=$?; cp -R \"$0\" \"$0.after\" && exit $status; }");
+    wrapper.push_back(out);
+    const Writing w = write(dataFile(docs), kAll, {}, {}, "", {}, wrapper);
+    ASSERT_EQ(w.host.exitCode, 0);
+    expectNothingLeftOpen(w.host);
+
+    std::vector<std::string> files;
+    int invoices = 0, receipts = 0;
+    for (const Doc& d : docs) {
+        const std::string file = d.type == 713 ? fileName('Z', invoices) : fileName('P', receipts);
+        if (!fileExists(after + "/" + file)) continue;
+        files.push_back(file);
+        EXPECT_EQ(readFile(after + "/" + file), lineOf(d)) << file << " is whole and holds its own document";
+        ++(d.type == 713 ? invoices : receipts);
+    }
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(entries(after), files) << "no file cut short, no empty file";
+    EXPECT_GT(invoices, 0);
+    EXPECT_LT(invoices + receipts, 7) << "the file system filled up";
+    EXPECT_EQ(joined(messages(w.host)), counted(invoices, receipts) + "\n" + notWritten(4 - invoices, 3 - receipts) +
+                                            "\n" + folderMessage(w.out) + "\n");
+}
+#endif
 
 }  // namespace
 }  // namespace kz::test

@@ -63,7 +63,14 @@ HostRun runHost(const std::string& name, const HostRunOptions& options) {
         arguments.insert(arguments.end(), {"--keys", "@" + run.folder + "/keys.txt"});
     }
     arguments.insert(arguments.end(), options.arguments.begin(), options.arguments.end());
-    run.exitCode = runProgram(hostPath(), arguments);
+    if (options.wrapper.empty()) {
+        run.exitCode = runProgram(hostPath(), arguments);
+    } else {
+        std::vector<std::string> wrapped(options.wrapper.begin() + 1, options.wrapper.end());
+        wrapped.push_back(hostPath());
+        wrapped.insert(wrapped.end(), arguments.begin(), arguments.end());
+        run.exitCode = runProgram(options.wrapper.front(), wrapped);
+    }
 
     std::istringstream log(readFile(run.folder + "/log.jsonl"));
     for (std::string line; std::getline(log, line);)

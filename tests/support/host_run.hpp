@@ -33,6 +33,9 @@ struct HostRunOptions {
     std::string keys;  // the key script, passed through a file
     // Files to place in the config dir first: name → bytes.
     std::vector<std::pair<std::string, std::string>> files;
+    // A program, with its arguments, that the host's command line is handed
+    // to, to run the host in a setting of its own.
+    std::vector<std::string> wrapper;
 };
 
 // `name` names the run's folder (below scenario/ in the build folder); it

@@ -1,7 +1,0 @@
-#include "plugin/export/sciezki_katalogu.hpp"
-
-namespace kz {
-
-const char kSeparatorSciezki = '/';
-
-}  // namespace kz
