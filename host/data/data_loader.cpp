@@ -45,9 +45,13 @@ public:
         : object_(object), where_(std::move(where)), prefix_(std::move(prefix)) {}
 
     void onlyKnown(std::initializer_list<const char*> known) const {
-        for (const auto& [name, value] : object_.items())
+        // A named variable, not a structured binding: clang 14 lets no
+        // lambda capture one.
+        for (const auto& item : object_.items()) {
+            const std::string& name = item.key();
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return name == k; }))
                 refuse(name, "is not a field of this object (a misspelt name?)");
+        }
     }
 
     const std::string& where() const { return where_; }

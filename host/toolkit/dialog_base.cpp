@@ -1,13 +1,18 @@
 #include "host/toolkit/dialog_base.hpp"
 
+#include <cstdint>
 #include <cstring>
 
 namespace hadrek::toolkit {
 namespace {
 
-const void* tableEntry(const void* object, unsigned index) {
+// The table holds code addresses as pointers to const data; they pass
+// through an integer, since no cast turns such a pointer into a function
+// pointer on every compiler.
+template <typename Entry>
+Entry tableEntry(const void* object, unsigned index) {
     const void* const* table = readDialogBasePart(object).table;
-    return table[index];
+    return reinterpret_cast<Entry>(reinterpret_cast<std::uintptr_t>(table[index]));
 }
 
 }  // namespace
@@ -25,11 +30,9 @@ void writeDialogBasePart(void* object, const DialogBasePart& part) {
 }
 
 int callHandler(void* object, unsigned index, int code, int phase) {
-    return reinterpret_cast<HandlerEntry>(tableEntry(object, index))(object, code, phase);
+    return tableEntry<HandlerEntry>(object, index)(object, code, phase);
 }
 
-std::intptr_t callRowText(void* object, int row) {
-    return reinterpret_cast<RowTextEntry>(tableEntry(object, kRowText))(object, row, 0);
-}
+std::intptr_t callRowText(void* object, int row) { return tableEntry<RowTextEntry>(object, kRowText)(object, row, 0); }
 
 }  // namespace hadrek::toolkit

@@ -12,12 +12,17 @@ namespace {
 // the folded text.
 bool pasuje(const char* tekst, const char* filtr) { return filtr[0] == '\0' || std::strstr(tekst, filtr); }
 
-// Folding works up to the NUL: a filter slot the host filled to its last
+// The host reads option texts up to their NUL: a slot filled to its last
 // byte must still end inside the slot.
 template <std::size_t N>
+char* wSlocie(char (&tekst)[N]) {
+    tekst[N - 1] = '\0';
+    return tekst;
+}
+
+template <std::size_t N>
 void zlozFiltr(char (&filtr)[N]) {
-    filtr[N - 1] = '\0';
-    host<Slot::CaseFold>()(filtr);
+    host<Slot::CaseFold>()(wSlocie(filtr));
 }
 
 }  // namespace
@@ -27,8 +32,8 @@ int CZrobListeDokumentow::filtrujDokument(const void* rekord) {
         czytajPole<std::int32_t>(rekord, tzak::kDrugiIdDokumentu) == 0)
         return 1;
     const char* data = adresPola(rekord, tzak::kDataWystawienia);
-    if (host<Slot::DateCompare>()(data, opcje_.okresOd) < 0) return 1;
-    if (host<Slot::DateCompare>()(data, opcje_.okresDo) > 0) return 1;
+    if (host<Slot::DateCompare>()(data, wSlocie(opcje_.okresOd)) < 0) return 1;
+    if (host<Slot::DateCompare>()(data, wSlocie(opcje_.okresDo)) > 0) return 1;
 
     // Working copies: the record stays as the host keeps it.
     char nazwa[tzak::kNazwaKontrahenta.room];

@@ -32,7 +32,8 @@ public:
     int wpiszDokumentyDoPliku();
 
     // The document filter: 0 keeps the Tzak record, 1 drops it. Folds the
-    // options' three filter texts in place on every call.
+    // options' three filter texts in place on every call, and ends them and
+    // the period bounds inside their slots.
     int filtrujDokument(const void* rekord);
     // Reduces the list to the marked documents, in the list order; answers
     // how many it kept, 0 also when shrinking the block failed (the user is

@@ -81,7 +81,11 @@ struct Znak {
 
 constexpr unsigned bajt(char c) { return static_cast<unsigned char>(c); }
 
-consteval Znak czytajZnak(const char* s, std::size_t reszta) {
+// The two steps below are constexpr rather than consteval: they run only
+// inside zakoduj, which is consteval, but clang 14 does not count the body
+// of a consteval function template as immediate, so calls that pass its
+// locals would be refused.
+constexpr Znak czytajZnak(const char* s, std::size_t reszta) {
     const unsigned pierwszy = bajt(s[0]);
     if (pierwszy < 0x80) return {pierwszy, 1};
     std::size_t dlugosc = 0;
@@ -105,7 +109,7 @@ consteval Znak czytajZnak(const char* s, std::size_t reszta) {
     return {kod, dlugosc};
 }
 
-consteval char bajtMazovii(char32_t kod) {
+constexpr char bajtMazovii(char32_t kod) {
     if (kod == 0) zeroWewnatrzTekstu();
     if (kod < 0x80) return static_cast<char>(kod);
     for (std::size_t i = 0; i < kGornaPolowa.size(); ++i) {
