@@ -52,10 +52,6 @@ std::map<int, std::unique_ptr<OpenTable>>& openTables() {
 // Another service named inside a message.
 std::string named(kz::Slot service) { return std::to_string(kz::ordinalOf(service)); }
 
-[[noreturn]] void misuse(kz::Slot service, const std::string& what) {
-    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
-}
-
 OpenTable& ownTable(void* handle, kz::Slot service) {
     for (auto& [number, table] : openTables())
         if (handle == &table->handle) return *table;
