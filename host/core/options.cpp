@@ -47,8 +47,8 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }  // namespace
 
 std::optional<int> tableNumber(const std::string& nameOrNumber) {
-    if (nameOrNumber == "Tzak") return kz::kTabelaTzak;
-    if (nameOrNumber == "Tzak_dok") return kz::kTabelaTzakDok;
+    for (const kz::TabelaZakupow& table : kz::kTabeleZakupow)
+        if (nameOrNumber == table.nazwa) return table.numer;
     if (const auto n = number(nameOrNumber); n && *n > 0 && *n < 65536) return static_cast<int>(*n);
     return std::nullopt;
 }
