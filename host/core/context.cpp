@@ -20,6 +20,10 @@ void fatal(int exitCode, const std::string& message, nlohmann::json event) {
     std::_Exit(exitCode);
 }
 
+void misuse(kz::Slot service, std::string_view what) {
+    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
+}
+
 bool injectFault(kz::Slot service) {
     HostContext& host = context();
     const int call = ++host.failableCalls;

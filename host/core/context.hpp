@@ -52,6 +52,11 @@ enum ExitCode : int {
 // `exitCode`: used where the host cannot return a meaningful answer.
 [[noreturn]] void fatal(int exitCode, const std::string& message, nlohmann::json event = {});
 
+// A call of `service` against its protocol: no answer could be right, so
+// the run ends (kExitMisuse) with a message led by the service's ordinal,
+// which the log's `error` event carries as well.
+[[noreturn]] void misuse(kz::Slot service, std::string_view what);
+
 // Human-readable output for the person at the terminal (stderr when the log
 // itself goes to stdout, nothing while a full-screen front end owns it).
 void say(const std::string& utf8);

@@ -50,7 +50,7 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& arguments);
-// --help: host/core/help.txt with the interface's numbers filled in.
+// --help, made from the option table with the interface's numbers filled in.
 std::string helpText();
 
 // Table numbers the host knows by name as well.

@@ -17,10 +17,9 @@ namespace hadrek::services {
 // whole amount's half-hundredths exact for the rounding that follows.
 double KZ_CDECL lineRateConversion(int conversion, int rateKind, double amount) {
     if (conversion != kz::kRateConversionNetToGross)
-        fatal(kExitMisuse,
-              serviceMessage(kz::Slot::LineRateConversion, "was asked for conversion " + std::to_string(conversion) +
-                                                               "; this host knows only " +
-                                                               std::to_string(kz::kRateConversionNetToGross)));
+        misuse(kz::Slot::LineRateConversion, "was asked for conversion " + std::to_string(conversion) +
+                                                 "; this host knows only " +
+                                                 std::to_string(kz::kRateConversionNetToGross));
     const data::Rate* rate = data::findRate(rateKind);
     return rate ? amount * (100 + rate->percent) / 100 : amount;
 }
@@ -29,8 +28,7 @@ double KZ_CDECL lineRateConversion(int conversion, int rateKind, double amount) 
 // away from zero; 100 rounds ten-thousandths to hundredths. A zero result
 // is always +0, so it never prints as "-0.00".
 double KZ_CDECL amountRound(double amount, int unit) {
-    if (unit <= 0)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::AmountRound, "was asked to round to " + std::to_string(unit)));
+    if (unit <= 0) misuse(kz::Slot::AmountRound, "was asked to round to " + std::to_string(unit));
     const double rounded = std::round(amount / unit) * unit;
     return rounded == 0 ? 0.0 : rounded;
 }
@@ -38,7 +36,7 @@ double KZ_CDECL amountRound(double amount, int unit) {
 // 52512: (buffer of kRateTextSize bytes, rate kind) the kind's code, or the
 // kind in decimal when the table has none.
 void KZ_CDECL rateCodeText(char* buffer, int rateKind) {
-    if (!buffer) fatal(kExitMisuse, serviceMessage(kz::Slot::RateCodeText, "was handed a null buffer"));
+    if (!buffer) misuse(kz::Slot::RateCodeText, "was handed a null buffer");
     const data::Rate* rate = data::findRate(rateKind);
     const std::string text = rate ? rate->code : std::to_string(rateKind);
     std::snprintf(buffer, kz::kRateTextSize, "%s", text.c_str());

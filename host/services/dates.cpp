@@ -31,10 +31,6 @@ void warnMalformed(std::string_view bound) {
                          {"message", "not a date RRRRMMDD; it bounds nothing"}});
 }
 
-[[noreturn]] void misuse(kz::Slot service, const std::string& what) {
-    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
-}
-
 void requireDate(const void* date, kz::Slot service) {
     if (!date) misuse(service, "was handed a null date");
 }

@@ -95,7 +95,7 @@ int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
     return 0;
 }
 
-// 52034: (0, 0x8000, 1) draw the running dialog again.
+// 52034: (kz::kRedrawRunningDialog) draw the running dialog again.
 int KZ_CDECL dialogRedraw(int, int, int) {
     context().log.write({{"event", "redraw"}});
     toolkit::redrawRunningDialog();

@@ -40,8 +40,7 @@ Streams& streams() {
 Stream& openStream(const void* stream, kz::Slot service) {
     auto& open = streams().open;
     const auto found = open.find(stream);
-    if (found == open.end())
-        fatal(kExitMisuse, serviceMessage(service, "was handed a stream this host did not open (or closed already)"));
+    if (found == open.end()) misuse(service, "was handed a stream this host did not open (or closed already)");
     return *found->second;
 }
 
@@ -123,8 +122,7 @@ std::map<const void*, const void*>& temporaryFiles() {
 std::map<const void*, const void*>::iterator temporaryFile(const void* self, kz::Slot service) {
     auto& live = temporaryFiles();
     const auto found = live.find(self);
-    if (found == live.end())
-        fatal(kExitMisuse, serviceMessage(service, "was handed a temporary file object this host did not make"));
+    if (found == live.end()) misuse(service, "was handed a temporary file object this host did not make");
     return found;
 }
 
@@ -133,11 +131,11 @@ std::map<const void*, const void*>::iterator temporaryFile(const void* self, kz:
 // 52534: (path, mode, sharing and buffering words the host keeps to
 // itself) open a file for writing; the stream, or null.
 void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, int, int, int) {
-    if (!path || !mode) fatal(kExitMisuse, serviceMessage(kz::Slot::FileOpen, "was handed a null path or mode"));
+    if (!path || !mode) misuse(kz::Slot::FileOpen, "was handed a null path or mode");
     const auto parsed = parseMode(mode);
     if (!parsed)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::FileOpen, std::string("was handed the mode \"") + mode +
-                                                                  "\"; this host opens files for writing only"));
+        misuse(kz::Slot::FileOpen,
+               std::string("was handed the mode \"") + mode + "\"; this host opens files for writing only");
     const std::filesystem::path where = platform::fileSystemPath(path);
     nlohmann::json event = {
         {"event", "file"}, {"action", "open"}, {"path", platform::loggedPath(where)}, {"mode", mode}};
@@ -170,7 +168,7 @@ void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, 
 // written before line end translation, negative when it failed.
 int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     Stream& stream = openStream(address, kz::Slot::StreamPrintf);
-    if (!text) fatal(kExitMisuse, serviceMessage(kz::Slot::StreamPrintf, "was handed a null format"));
+    if (!text) misuse(kz::Slot::StreamPrintf, "was handed a null format");
     va_list arguments;
     va_start(arguments, text);
     const std::string_view formatted = format(text, arguments);
@@ -198,8 +196,7 @@ void* KZ_THISCALL tempFileConstruct(void* self, void* stream) {
     if (stream) openStream(stream, kz::Slot::TempFileConstruct);
     std::memset(self, 0, kz::kTempFileSize);
     if (!temporaryFiles().emplace(self, stream).second)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::TempFileConstruct,
-                                          "made a temporary file object over one that was never destroyed"));
+        misuse(kz::Slot::TempFileConstruct, "made a temporary file object over one that was never destroyed");
     return self;
 }
 

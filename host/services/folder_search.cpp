@@ -50,14 +50,13 @@ int g_searchesOpened = 0;
 Search& liveSearch(const void* object, kz::Slot service) {
     auto& live = searches();
     const auto found = live.find(object);
-    if (found == live.end())
-        fatal(kExitMisuse, serviceMessage(service, "was handed a directory search object this host did not make"));
+    if (found == live.end()) misuse(service, "was handed a directory search object this host did not make");
     return found->second;
 }
 
 Search& openSearch(const void* object, kz::Slot service) {
     Search& search = liveSearch(object, service);
-    if (!search.number) fatal(kExitMisuse, serviceMessage(service, "was handed a directory search that is not open"));
+    if (!search.number) misuse(service, "was handed a directory search that is not open");
     return search;
 }
 
@@ -108,8 +107,7 @@ std::optional<std::vector<Entry>> regularFiles(std::string_view folder) {
 void* KZ_THISCALL dirSearchConstruct(void* self) {
     std::memset(self, 0, kz::kDirSearchSize);
     if (!searches().emplace(self, Search{}).second)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::DirSearchConstruct,
-                                          "made a directory search object over one that was never destroyed"));
+        misuse(kz::Slot::DirSearchConstruct, "made a directory search object over one that was never destroyed");
     return self;
 }
 
@@ -124,11 +122,10 @@ void KZ_THISCALL dirSearchDestroy(void* self) {
 // entries come one by one from 40504, the first one included.
 int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
     Search& search = liveSearch(object, kz::Slot::DirSearchFirst);
-    if (!pattern) fatal(kExitMisuse, serviceMessage(kz::Slot::DirSearchFirst, "was handed a null pattern"));
+    if (!pattern) misuse(kz::Slot::DirSearchFirst, "was handed a null pattern");
     if (attributes != 0)
-        fatal(kExitMisuse,
-              serviceMessage(kz::Slot::DirSearchFirst, "was asked for attributes " + std::to_string(attributes) +
-                                                           "; this host searches for plain files only"));
+        misuse(kz::Slot::DirSearchFirst,
+               "was asked for attributes " + std::to_string(attributes) + "; this host searches for plain files only");
     if (search.number) closeSearch(object, search);
 
     nlohmann::json event = {

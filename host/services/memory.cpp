@@ -47,8 +47,7 @@ void* KZ_CDECL memoryResize(void* block, std::uint32_t size) {
     Block old{g_nextBlock, 0};
     if (block) {
         const auto found = live.find(block);
-        if (found == live.end())
-            fatal(kExitMisuse, serviceMessage(kz::Slot::MemoryResize, "was handed a block this host never made"));
+        if (found == live.end()) misuse(kz::Slot::MemoryResize, "was handed a block this host never made");
         old = forget(found);
     }
     void* resized = injectFault(kz::Slot::MemoryResize) ? nullptr : std::realloc(block, size ? size : 1);
@@ -71,8 +70,7 @@ void KZ_CDECL memoryFree(void* block) {
     auto& live = blocks();
     const auto found = live.find(block);
     if (!block || found == live.end())
-        fatal(kExitMisuse,
-              serviceMessage(kz::Slot::MemoryFree, "was handed a block this host never made (or freed twice)"));
+        misuse(kz::Slot::MemoryFree, "was handed a block this host never made (or freed twice)");
     context().log.write({{"event", "memory"}, {"action", "free"}, {"block", forget(found).name}});
     std::free(block);
 }

@@ -11,7 +11,7 @@ namespace hadrek::services {
 // 52015: append a name to the path in place as one more component; the
 // path. An empty path stays relative: it becomes the name alone.
 char* KZ_CDECL pathAppendName(char* path, const char* name) {
-    if (!path || !name) fatal(kExitMisuse, serviceMessage(kz::Slot::PathAppendName, "was handed a null path or name"));
+    if (!path || !name) misuse(kz::Slot::PathAppendName, "was handed a null path or name");
     std::size_t length = std::strlen(path);
     if (length && !platform::isPathSeparator(path[length - 1])) path[length++] = platform::kPathSeparator;
     std::strcpy(path + length, name);
@@ -21,8 +21,7 @@ char* KZ_CDECL pathAppendName(char* path, const char* name) {
 // 52161: copy at most `limit` characters and always end the copy with a
 // NUL, so the destination needs limit + 1 bytes; the destination.
 char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit) {
-    if (!destination || !source)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::BoundedCopy, "was handed a null destination or source"));
+    if (!destination || !source) misuse(kz::Slot::BoundedCopy, "was handed a null destination or source");
     const std::size_t length = limit > 0 ? strnlen(source, static_cast<std::size_t>(limit)) : 0;
     std::memmove(destination, source, length);
     destination[length] = '\0';

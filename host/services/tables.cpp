@@ -36,14 +36,6 @@ struct OpenTable {
     bool prepared = false;
 };
 
-struct KnownTable {
-    int number;
-    const char* name;
-    int recordSize;
-};
-constexpr KnownTable kKnownTables[] = {{kz::kTabelaTzak, "Tzak", kz::kRozmiarTzak},
-                                       {kz::kTabelaTzakDok, "Tzak_dok", kz::kRozmiarTzakDok}};
-
 std::map<int, std::unique_ptr<OpenTable>>& openTables() {
     static std::map<int, std::unique_ptr<OpenTable>> tables;
     return tables;
@@ -51,10 +43,6 @@ std::map<int, std::unique_ptr<OpenTable>>& openTables() {
 
 // Another service named inside a message.
 std::string named(kz::Slot service) { return std::to_string(kz::ordinalOf(service)); }
-
-[[noreturn]] void misuse(kz::Slot service, const std::string& what) {
-    fatal(kExitMisuse, serviceMessage(service, what), {{"ordinal", kz::ordinalOf(service)}});
-}
 
 OpenTable& ownTable(void* handle, kz::Slot service) {
     for (auto& [number, table] : openTables())
@@ -134,9 +122,9 @@ void logRange(const char* action, const OpenTable& table, const CursorState& sta
 // 52256: open a table by number; one handle per table for the whole run.
 void* KZ_CDECL tableOpen(int number) {
     HostContext& host = context();
-    const KnownTable* known = nullptr;
-    for (const KnownTable& table : kKnownTables)
-        if (table.number == number) known = &table;
+    const kz::TabelaZakupow* known = nullptr;
+    for (const kz::TabelaZakupow& table : kz::kTabeleZakupow)
+        if (table.numer == number) known = &table;
     nlohmann::json event = {{"event", "table"}, {"action", "open"}, {"table", number}};
     if (!known || host.options.noTables.count(number) || injectFault(kz::Slot::TableOpen)) {
         event["result"] = "null";
@@ -146,15 +134,15 @@ void* KZ_CDECL tableOpen(int number) {
     auto& slot = openTables()[number];
     if (!slot) {
         const auto size = host.options.recordSizes.find(number);
-        const int recordSize = size != host.options.recordSizes.end() ? size->second : known->recordSize;
+        const int recordSize = size != host.options.recordSizes.end() ? size->second : known->rozmiarRekordu;
         slot = std::make_unique<OpenTable>();
         // The buffer is at least as large as the true record, whatever size
         // the handle claims, so a plug-in trusting the claim cannot overrun it.
-        slot->record.assign(static_cast<std::size_t>(std::max(recordSize, known->recordSize)), 0);
+        slot->record.assign(static_cast<std::size_t>(std::max(recordSize, known->rozmiarRekordu)), 0);
         slot->handle = {static_cast<std::uint16_t>(number), 0, 0, static_cast<std::int16_t>(recordSize),
                         slot->record.data()};
     }
-    event["name"] = known->name;
+    event["name"] = known->nazwa;
     event["recordSize"] = slot->handle.recordSize;
     host.log.write(event);
     return &slot->handle;

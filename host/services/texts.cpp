@@ -34,9 +34,7 @@ constexpr auto kUpperCase = upperCaseTable();
 // 52156: fold a text to upper case in place, so texts that differ only in
 // letter case become equal; answers the text.
 char* KZ_CDECL caseFold(char* text) {
-    if (!text)
-        fatal(kExitMisuse, serviceMessage(kz::Slot::CaseFold, "was handed a null text"),
-              {{"ordinal", kz::ordinalOf(kz::Slot::CaseFold)}});
+    if (!text) misuse(kz::Slot::CaseFold, "was handed a null text");
     for (char* p = text; *p; ++p) *p = static_cast<char>(kUpperCase[static_cast<unsigned char>(*p)]);
     return text;
 }

@@ -1,6 +1,7 @@
 // The options step: fill the record from the options key, let the user
 // change it in dialog 20082, store it back only on confirmation.
 #include "plugin/export/delegat.hpp"
+#include "plugin/export/przerysowanie.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/host_signatures.hpp"
@@ -41,7 +42,7 @@ int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t
     host<Slot::DialogDataExchange>()(&opcje_, 1);
     if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
     host<Slot::DialogDataExchange>()(&opcje_, 0);
-    host<Slot::DialogRedraw>()(0, 0x8000, 1);
+    przerysujDialog();
     return kPolecenieObsluzone;
 }
 

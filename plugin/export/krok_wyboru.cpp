@@ -4,6 +4,7 @@
 
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/komunikaty.hpp"
+#include "plugin/export/przerysowanie.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
@@ -21,8 +22,6 @@ constexpr int kMiejsceNaKwote = 32;
 static_assert(2 + sizeof(PozycjaListy::numerDokumentu) + sizeof(PozycjaListy::nazwaKontrahenta) + kMiejsceNaKwote +
                   sizeof(PozycjaListy::dataWystawienia) + texts::kNapisZakup.size() + 1 <=
               sizeof(CZrobListeDokumentow::tekstWiersza_));
-
-void przerysuj() { host<Slot::DialogRedraw>()(0, 0x8000, 1); }
 
 }  // namespace
 
@@ -59,7 +58,7 @@ int CZrobListeDokumentow::obsluzKlawisz(std::uint16_t kod, std::uint16_t faza) {
             for (std::int32_t i = 0; i < liczbaDokumentow_; ++i) lista[i].zaznaczenie = nowe;
         }
     }
-    przerysuj();
+    przerysujDialog();
     return kListaDokumentow;
 }
 

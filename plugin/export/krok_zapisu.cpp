@@ -100,6 +100,44 @@ Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, 
     return Zapis::Niepelny;
 }
 
+struct WynikRodzaju {
+    int zapisane = 0;
+    int niezapisane = 0;
+};
+
+// One pass over the Tzak range of the kind's type: each chosen document
+// into a file of its own, until the kind's file numbers run out. A file not
+// written uses up no number.
+WynikRodzaju zapiszRodzaj(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, KursorTabeli& kursorNaglowkow,
+                          void* tzak, const Tabele& tabele) {
+    WynikRodzaju wynik;
+    KluczZakresu klucz;
+    host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
+    przejdzZakres(kursorNaglowkow, tzak, rodzaj.typ, klucz, [&] {
+        if (eksport.filtrujDokument(tabele.naglowek) ||
+            !jestWybrany(eksport.pozycje(), eksport.liczbaDokumentow_, rodzaj.typ, tabele.naglowek))
+            return true;
+        switch (zapiszDokument(eksport, rodzaj, wynik.zapisane, tabele)) {
+        case Zapis::Caly: ++wynik.zapisane; break;
+        case Zapis::NieUtworzony: break;
+        case Zapis::Niepelny: ++wynik.niezapisane; break;
+        }
+        return wynik.zapisane < kMaksPlikow;
+    });
+    return wynik;
+}
+
+// After the passes' counts: the documents not written, then where the
+// written files are.
+void pokazPodsumowanie(const int (&niezapisane)[std::size(kRodzajePlikow)], int razem, const char* katalog) {
+    if (niezapisane[0] || niezapisane[1])
+        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kNiezapisaneDokumenty.c_str(), kOknoKomunikatu,
+                                       niezapisane[0], niezapisane[1]);
+    if (razem > 0)
+        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kPlikiWKatalogu.c_str(), kOknoKomunikatu,
+                                       katalog);
+}
+
 }  // namespace
 
 int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
@@ -135,32 +173,13 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
     int razem = 0;
     int niezapisane[std::size(kRodzajePlikow)] = {};
     for (std::size_t r = 0; r < std::size(kRodzajePlikow); ++r) {
-        const RodzajPlikow& rodzaj = kRodzajePlikow[r];
-        int numer = 0;
-        KluczZakresu klucz;
-        host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
-        przejdzZakres(kursorNaglowkow, tzak, rodzaj.typ, klucz, [&] {
-            if (filtrujDokument(tabele.naglowek) ||
-                !jestWybrany(pozycje(), liczbaDokumentow_, rodzaj.typ, tabele.naglowek))
-                return true;
-            // A file not written uses up no number.
-            switch (zapiszDokument(*this, rodzaj, numer, tabele)) {
-            case Zapis::Caly: ++numer; break;
-            case Zapis::NieUtworzony: break;
-            case Zapis::Niepelny: ++niezapisane[r]; break;
-            }
-            return numer < kMaksPlikow;
-        });
+        const WynikRodzaju wynik = zapiszRodzaj(*this, kRodzajePlikow[r], kursorNaglowkow, tzak, tabele);
         host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(), kOknoKomunikatu,
-                                       numer, rodzaj.wyrazenie);
-        razem += numer;
+                                       wynik.zapisane, kRodzajePlikow[r].wyrazenie);
+        razem += wynik.zapisane;
+        niezapisane[r] = wynik.niezapisane;
     }
-    if (niezapisane[0] || niezapisane[1])
-        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kNiezapisaneDokumenty.c_str(), kOknoKomunikatu,
-                                       niezapisane[0], niezapisane[1]);
-    if (razem > 0)
-        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kPlikiWKatalogu.c_str(), kOknoKomunikatu,
-                                       katalog);
+    pokazPodsumowanie(niezapisane, razem, katalog);
     return 0;
 }
 

@@ -9,17 +9,7 @@
 namespace kz {
 namespace {
 
-struct TableUnderCheck {
-    int number;
-    std::int32_t expected;
-    const char* name;
-};
-
-constexpr TableUnderCheck kTablesUnderCheck[] = {
-    {kTabelaTzak, kRozmiarTzak, "Tzak"},
-    {kTabelaTzakDok, kRozmiarTzakDok, "Tzak_dok"},
-};
-constexpr int kTableCount = sizeof kTablesUnderCheck / sizeof kTablesUnderCheck[0];
+constexpr int kTableCount = sizeof kTabeleZakupow / sizeof kTabeleZakupow[0];
 
 TableSizeEntry g_entries[kTableCount];
 TableSizeEntry* g_mismatches;
@@ -53,9 +43,9 @@ TableSizeEntry* mismatchList() { return g_mismatches; }
 int recordSizeCheck() {
     for (int i = 0; i < kTableCount; ++i) {
         TableSizeEntry& entry = g_entries[i];
-        entry.expected = kTablesUnderCheck[i].expected;
-        entry.host = hostRecordSize(kTablesUnderCheck[i].number);
-        entry.name = kTablesUnderCheck[i].name;
+        entry.expected = kTabeleZakupow[i].rozmiarRekordu;
+        entry.host = hostRecordSize(kTabeleZakupow[i].numer);
+        entry.name = kTabeleZakupow[i].nazwa;
         if (entry.host != entry.expected && !listed(&entry)) append(&entry);
     }
     int count = 0;

@@ -29,8 +29,8 @@ int missingFunctionText(char* buffer) {
     if (missing.count == 1) {
         std::snprintf(list, sizeof list, texts::kFunkcjeONumerze.c_str(), missing.ordinals[0]);
     } else {
-        const unsigned kept = missing.count < 8 ? missing.count : 8;
-        std::uint16_t sorted[8];
+        const unsigned kept = missing.count < kKeptMissingOrdinals ? missing.count : kKeptMissingOrdinals;
+        std::uint16_t sorted[kKeptMissingOrdinals];
         for (unsigned i = 0; i < kept; ++i) sorted[i] = missing.ordinals[i];
         std::qsort(sorted, kept, sizeof sorted[0], compareOrdinals);
         int length = std::snprintf(list, sizeof list, "%s", texts::kFunkcjeONumerach.c_str());

@@ -20,7 +20,7 @@ void* bindHostFunction(std::uint16_t ordinal, void** slot) {
     if (address) return address;
 
     const std::uint32_t position = g_missing.count++;
-    if (position < 8) g_missing.ordinals[position] = ordinal;
+    if (position < kKeptMissingOrdinals) g_missing.ordinals[position] = ordinal;
     if (!IsDebuggerPresent()) return nullptr;
     char line[1024];
     wsprintfA(line, texts::kBrakFunkcjiONumerze.c_str(), ordinal);

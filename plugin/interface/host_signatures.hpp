@@ -127,6 +127,15 @@ enum IniOperation : int {
 // The one conversion 52289 is asked for: a net amount to gross.
 inline constexpr int kRateConversionNetToGross = 1;
 
+// The one redraw request (52034) there is: the running dialog drawn again
+// whole, after a handler changed its fields or rows.
+struct RedrawRequest {
+    int window;
+    int flags;
+    int now;
+};
+inline constexpr RedrawRequest kRedrawRunningDialog{0, 0x8000, 1};
+
 // The folder picker (50525) writes at most this many bytes, the NUL included.
 inline constexpr int kFolderPickerCapacity = 260;
 

@@ -43,10 +43,12 @@ constexpr std::uint16_t ordinalOf(Slot slot) { return kHostFunctions[static_cast
 // functions but bound into no slot. host/CMakeLists.txt reads this line.
 inline constexpr std::uint16_t kNotificationOrdinal = 30006;
 
-// Failed lookups: the count keeps counting, the first eight ordinals stay.
+// Failed lookups: the count keeps counting, the first kKeptMissingOrdinals
+// ordinals stay (the failure report lists no more).
+inline constexpr unsigned kKeptMissingOrdinals = 8;
 struct MissingFunctions {
     std::uint32_t count;
-    std::uint16_t ordinals[8];
+    std::uint16_t ordinals[kKeptMissingOrdinals];
 };
 
 const MissingFunctions& missingFunctions();

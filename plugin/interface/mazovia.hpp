@@ -146,6 +146,8 @@ consteval auto zakoduj() {
 }  // namespace kz::mazovia
 
 #define KZ_MAZOVIA(literal) (::kz::mazovia::zakoduj<literal>())
+// One named text of an X-macro list of (name, UTF-8 literal) pairs.
+#define KZ_TEKST_MAZOVII(nazwa, literal) inline constexpr auto nazwa = KZ_MAZOVIA(literal);
 
 namespace kz::mazovia::detail {
 

@@ -14,6 +14,18 @@ inline constexpr int kTabelaTzakDok = 53;
 inline constexpr int kRozmiarTzak = 901;
 inline constexpr int kRozmiarTzakDok = 626;
 
+// Both tables with the names host and user know them by: the failure
+// report's lines, the host's log and the launcher's options.
+struct TabelaZakupow {
+    int numer;
+    const char* nazwa;
+    int rozmiarRekordu;
+};
+inline constexpr TabelaZakupow kTabeleZakupow[] = {
+    {kTabelaTzak, "Tzak", kRozmiarTzak},
+    {kTabelaTzakDok, "Tzak_dok", kRozmiarTzakDok},
+};
+
 inline constexpr std::int16_t kTypZakup = 713;  // purchase invoice
 inline constexpr std::int16_t kTypPZ = 703;     // goods receipt
 

@@ -173,8 +173,10 @@ int KZ_CDECL boxFormat(const char* caption, const char* format, int type, ...) {
 
 std::uint16_t* KZ_CDECL controlValue(int id) { return fake.noList || id != 16385 ? nullptr : &fake.currentRow; }
 
-int KZ_CDECL redraw(int, int, int) {
-    ++fake.redraws;
+// Counts only the request the host knows.
+int KZ_CDECL redraw(int window, int flags, int now) {
+    const kz::RedrawRequest request{window, flags, now};
+    if (std::memcmp(&request, &kz::kRedrawRunningDialog, sizeof request) == 0) ++fake.redraws;
     return 0;
 }
 

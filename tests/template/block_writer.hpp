@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/uklad_szablonu.hpp"
 
 namespace hadrek::toolkit::testing {
@@ -37,7 +38,7 @@ inline void patch32(Bytes& bytes, std::size_t at, std::uint32_t value) {
 
 struct TextRecord {
     std::uint16_t type;
-    std::uint16_t id = 0xFFFF;
+    std::uint16_t id = kz::kBezId;
     std::uint16_t style = 0;
     std::uint16_t hotKey = 0;
     std::uint16_t x = 0, y = 0, width = 10, height = 1;
@@ -63,7 +64,7 @@ inline Bytes record(const TextRecord& r) {
 }
 
 struct EditRecord {
-    std::uint16_t id = 0xFFFF;
+    std::uint16_t id = kz::kBezId;
     std::uint16_t style = 0x0400;
     std::uint16_t x = 0, y = 0, width = 13, height = 1;
     std::uint32_t extra = 0;

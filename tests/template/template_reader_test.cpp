@@ -88,8 +88,8 @@ TEST(TemplateReader, ReadsEveryRecordOfAValidBlock) {
     const Expected expected[] = {
         {0, 0, 0xFFFF, 0x1001, 0x0200, 0, 0, 0, 40, 10, 0, "Okno A", 0, false, kDialogA, 27},
         {0, 1, 3, 0x3C00, 0, 0, 2, 2, 12, 1, 0, "\002F2\x01 Od", 0, false, kLabelA, 28},
-        {0, 2, 5, 0xFFFF, 0x0400, 0, 14, 2, 13, 1, 0, "", 8, true, kPeriodEditA, 43},
-        {0, 3, 5, 0xFFFF, 0x0400, 0, 14, 4, 30, 1, 0, "", 25, false, 106, 43},
+        {0, 2, 5, kz::kBezId, 0x0400, 0, 14, 2, 13, 1, 0, "", 8, true, kPeriodEditA, 43},
+        {0, 3, 5, kz::kBezId, 0x0400, 0, 14, 4, 30, 1, 0, "", 25, false, 106, 43},
         {0, 4, 0, 0x5001, 0x0100, 0x8600, 5, 8, 15, 1, 0, "\005F12\x01 OK", 0, false, kButtonA, 29},
         {1, 0, 0xFFFF, 0x1002, 0, 0, 0, 0, 60, 20, 0, "B", 0, false, 182, 22},
         {1, 1, 4, 0x5801, 0, 0, 2, 3, 56, 1, 0, "l-1Kol", 0, false, 204, 27},

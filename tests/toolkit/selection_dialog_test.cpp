@@ -246,7 +246,8 @@ TEST(SelectionDialog, KeepsTheCurrentRowInsideTheListWhenTheHandlerMovesOrShrink
             if (!current) return 0;
             if (call.code == 0x5200) *current = static_cast<std::uint16_t>(*current + 1);
             if (call.code == 0x0400) self.rows.resize(static_cast<std::size_t>(c.shrinkTo));
-            services::dialogRedraw(0, 0x8000, 1);
+            services::dialogRedraw(kz::kRedrawRunningDialog.window, kz::kRedrawRunningDialog.flags,
+                                   kz::kRedrawRunningDialog.now);
             return kListId;
         };
         KeySession session(std::string(c.keys) + " F12");

@@ -5,6 +5,7 @@
 
 #include "host/text/markup.hpp"
 #include "host/toolkit/screen/desktop.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 
 namespace hadrek::toolkit {
 namespace {
@@ -42,7 +43,7 @@ DialogWindow::DialogWindow(const DialogTemplate& dialog, void* object, unsigned 
         } else if (record.type == Typ::Etykieta) {
             // The selection dialog names a label's key in its hot-key field,
             // the options dialog in its id.
-            control.key = record.hotKey ? record.hotKey : (record.id != 0xFFFF ? record.id : 0);
+            control.key = record.hotKey ? record.hotKey : (record.id != kz::kBezId ? record.id : 0);
             for (std::size_t j = i + 1; j < controls_.size(); ++j)
                 if (controls_[j].record.type == Typ::PoleEdycji || controls_[j].record.type == Typ::Lista) {
                     control.target = static_cast<int>(j);

@@ -1,0 +1,58 @@
+// --help: the usage head, then one entry per row of the option table, its
+// name and value in a column of their own and its help lines beside them.
+#include <string_view>
+#include <utility>
+
+#include "host/core/option_table.hpp"
+#include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/plugin_exports.hpp"
+
+namespace hadrek {
+namespace {
+
+constexpr std::string_view kUsage = R"(usage: hadrek --plugin PATH [options]
+       hadrek --generate N [--seed S]
+       hadrek --show FILE
+
+Loads the plug-in as the accounting host does: attach, activate (or ask for
+the failure report), run the menu command, detach, unload.
+
+)";
+
+// Where the help lines start; a longer name and value push the first one
+// one blank past them.
+constexpr std::size_t kHelpColumn = 25;
+
+std::string entry(const OptionRow& row) {
+    std::string text = "  " + std::string(row.name);
+    if (!row.value.empty()) text += " " + std::string(row.value);
+    text.append(text.size() < kHelpColumn ? kHelpColumn - text.size() : 1, ' ');
+    for (const char c : row.help) text += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
+    return text + "\n";
+}
+
+void fillIn(std::string& text) {
+    const std::pair<std::string_view, std::string> kFacts[] = {
+        {"{interface_version}", std::to_string(kz::kInterfaceVersion)},
+        {"{query}", std::to_string(kz::ordinalOf(kz::PluginExport::Query))},
+        {"{query_value}", std::to_string(kz::ordinalOf(kz::PluginExport::QueryValue))},
+        {"{tables}", tableNames()},
+    };
+    for (const auto& [placeholder, value] : kFacts)
+        for (std::size_t at; (at = text.find(placeholder)) != std::string::npos;)
+            text.replace(at, placeholder.size(), value);
+}
+
+}  // namespace
+
+std::string helpText() {
+    std::string text(kUsage);
+    for (const OptionRow& row : optionRows()) {
+        if (!row.heading.empty()) text += "\n" + std::string(row.heading) + "\n";
+        text += entry(row);
+    }
+    fillIn(text);
+    return text;
+}
+
+}  // namespace hadrek

@@ -1,0 +1,207 @@
+#include "host/core/option_table.hpp"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "host/core/utf8_path.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
+
+namespace hadrek {
+namespace {
+
+std::optional<long> number(const std::string& text) {
+    long value = 0;
+    const char* end = text.data() + text.size();
+    const auto [p, error] = std::from_chars(text.data(), end, value);
+    if (error != std::errc() || p != end || text.empty()) return std::nullopt;
+    return value;
+}
+
+// Document ids of generated data stay far below the 32-bit limit.
+constexpr long kMostGenerated = 100'000'000;
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+    return parts;
+}
+
+// Options that only keep their value as it is.
+template <std::string HostOptions::*field>
+std::string keep(HostOptions& options, const std::string& value) {
+    options.*field = value;
+    return {};
+}
+
+// Options that only switch something on.
+template <bool HostOptions::*field>
+std::string set(HostOptions& options, const std::string&) {
+    options.*field = true;
+    return {};
+}
+
+std::string keys(HostOptions& options, const std::string& value) {
+    if (value.empty() || value[0] != '@') {
+        options.keys = value;
+        return {};
+    }
+    std::ifstream file(utf8Path(value.substr(1)), std::ios::binary);
+    if (!file) return "cannot read key script " + value.substr(1);
+    std::ostringstream text;
+    text << file.rdbuf();
+    options.keys = text.str();
+    return {};
+}
+
+std::string runs(HostOptions& options, const std::string& value) {
+    const auto n = number(value);
+    if (!n || *n < 0) return "--run needs a count, not " + value;
+    options.runs = static_cast<int>(*n);
+    return {};
+}
+
+std::string query(HostOptions& options, const std::string& value) {
+    const auto n = number(value);
+    if (!n) return "--query needs a number, not " + value;
+    options.query = static_cast<int>(*n);
+    return {};
+}
+
+std::string generate(HostOptions& options, const std::string& value) {
+    const auto n = number(value);
+    if (!n || *n < 0 || *n > kMostGenerated)
+        return "--generate needs a count from 0 to " + std::to_string(kMostGenerated) + ", not " + value;
+    options.generate = static_cast<std::size_t>(*n);
+    return {};
+}
+
+std::string seed(HostOptions& options, const std::string& value) {
+    const char* end = value.data() + value.size();
+    const auto [p, error] = std::from_chars(value.data(), end, options.seed);
+    if (error != std::errc() || p != end || value.empty()) return "--seed needs a whole number from 0, not " + value;
+    return {};
+}
+
+std::string interfaceVersion(HostOptions& options, const std::string& value) {
+    const auto n = number(value);
+    if (!n) return "--interface-version needs a number, not " + value;
+    options.interfaceVersion = static_cast<int>(*n);
+    return {};
+}
+
+std::string refuseModule(HostOptions& options, const std::string& value) {
+    options.refuseModule = value;
+    return {};
+}
+
+std::string missing(HostOptions& options, const std::string& value) {
+    for (const std::string& part : split(value, ',')) {
+        const auto n = number(part);
+        if (!n || *n <= 0 || *n > 65535) return "--missing takes ordinals, not " + part;
+        options.missing.insert(static_cast<std::uint16_t>(*n));
+    }
+    return {};
+}
+
+std::string recordSize(HostOptions& options, const std::string& value) {
+    const auto equals = value.find('=');
+    const auto table = equals == std::string::npos ? std::nullopt : tableNumber(value.substr(0, equals));
+    const auto size = equals == std::string::npos ? std::nullopt : number(value.substr(equals + 1));
+    if (!table || !size || *size < -32768 || *size > 32767) return "--record-size takes TABLE=N, not " + value;
+    options.recordSizes[*table] = static_cast<int>(*size);
+    return {};
+}
+
+std::string noTable(HostOptions& options, const std::string& value) {
+    const auto table = tableNumber(value);
+    if (!table) return "--no-table takes " + tableNames() + " or a number, not " + value;
+    options.noTables.insert(*table);
+    return {};
+}
+
+std::string failAt(HostOptions& options, const std::string& value) {
+    const auto n = number(value);
+    if (!n || *n < 1) return "--fail-at needs a count from 1, not " + value;
+    options.failAt = static_cast<int>(*n);
+    return {};
+}
+
+constexpr OptionRow kRows[] = {
+    {"--plugin", "PATH", "the plug-in to load (required)", keep<&HostOptions::pluginPath>},
+    {"--config-dir", "DIR", "where KalvetZakupy.ini lives (default: .)", keep<&HostOptions::configDir>},
+    {"--keys", "SCRIPT",
+     "key tokens answering every box and dialog; @FILE reads\n"
+     "them from FILE. When they run out a box closes with\n"
+     "Enter and a dialog with Esc.",
+     keys},
+    {"--log", "FILE", "JSON Lines log of everything shown or done (- = stdout)", keep<&HostOptions::logPath>},
+    {"--run", "N", "choose the menu command N times (default 1)", runs},
+    {"--screens", "DIR", "write every rendered screen after every key to DIR", keep<&HostOptions::screensDir>},
+    {"--save-template", "FILE", "write the dialog template block the plug-in handed over",
+     keep<&HostOptions::saveTemplate>},
+    {"--query", "N", "after activation, call exports {query} and {query_value}(N)", query},
+    {"--data", "FILE",
+     "the purchase documents the tables hold (JSON; see\n"
+     "README); without it, the built-in sample",
+     keep<&HostOptions::dataPath>},
+    {"--generate", "N",
+     "write synthetic data of N documents to standard output\n"
+     "in the --data format and load no plug-in",
+     generate},
+    {"--seed", "S", "the generator's seed (default 1)", seed},
+    {"--show", "FILE",
+     "print FILE, text in the host's code page (an export\n"
+     "file, say), as UTF-8 and load no plug-in",
+     keep<&HostOptions::showPath>},
+    {"--interface-version", "N", "answer N for the interface version (default {interface_version})", interfaceVersion,
+     "Fault options:"},
+    {"--refuse-module", "TEXT", "refuse the module, explaining with TEXT", refuseModule},
+    {"--missing", "ORD[,ORD...]",
+     "lack these host functions (under Wine too: their export\n"
+     "entries are cleared)",
+     missing},
+    {"--record-size", "TABLE=N", "report record size N for TABLE ({tables} or a number)", recordSize},
+    {"--no-table", "TABLE", "know no such table", noTable},
+    {"--report", "", "ask for the failure report even after a good attach", set<&HostOptions::report>},
+    {"--debugger", "",
+     "claim a debugger is attached; debug strings go to the log\n"
+     "(Linux flavour; under Windows the real calls answer)",
+     set<&HostOptions::debugger>},
+    {"--no-description", "", "attach with a null description buffer", set<&HostOptions::nullDescription>},
+    {"--fail-at", "N",
+     "the Nth call of a host function that can fail fails\n"
+     "(INI access, table open, memory, folder picker, dialog\n"
+     "runner, file open, print and close, folder search);\n"
+     "raise N run by run until a run meets no fault",
+     failAt},
+    {"--help", "", "this text", nullptr, {}, "-h"},
+};
+
+}  // namespace
+
+std::span<const OptionRow> optionRows() { return kRows; }
+
+const OptionRow* findOption(std::string_view name) {
+    for (const OptionRow& row : kRows)
+        if (name == row.name || (!row.shortName.empty() && name == row.shortName)) return &row;
+    return nullptr;
+}
+
+std::optional<int> tableNumber(const std::string& nameOrNumber) {
+    for (const kz::TabelaZakupow& table : kz::kTabeleZakupow)
+        if (nameOrNumber == table.nazwa) return table.numer;
+    if (const auto n = number(nameOrNumber); n && *n > 0 && *n < 65536) return static_cast<int>(*n);
+    return std::nullopt;
+}
+
+std::string tableNames() {
+    std::string names;
+    for (const kz::TabelaZakupow& table : kz::kTabeleZakupow)
+        names += (names.empty() ? "" : ", ") + std::string(table.nazwa);
+    return names;
+}
+
+}  // namespace hadrek
