@@ -4,32 +4,15 @@
 # under Wine leave the same log as native runs.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-dll=build/win32/KalvetZakupy.dll
-failures=0 passes=0
-fail() { printf 'FAIL: %s\n' "$*"; failures=$((failures + 1)); }
-pass() { printf 'ok: %s\n' "$*"; passes=$((passes + 1)); }
+source tests/win32/check_lib.sh
 
-dump=$(i686-w64-mingw32-objdump -p "$dll")
+check_dll_tables build/win32/KalvetZakupy.dll
 
-# What the interface lists: the plug-in's exports and a host function's ordinal.
-exports_listed=$(sed -n 's/^PLUGIN_EXPORT( *\([0-9]*\),.*/\1/p' plugin/interface/plugin_exports.inc | tr '\n' ' ')
-read -r first_export _ <<<"$exports_listed"
-last_export=${exports_listed% }; last_export=${last_export##* }
+# A host function's ordinal, as the interface lists it.
 ordinal() { sed -n "s/^HOST_FUNCTION( *[0-9]*, *\([0-9]*\), *$1,.*/\1/p" plugin/interface/host_functions.inc; }
-
-imports=$(printf '%s\n' "$dump" | sed -n 's/^\s*DLL Name: //p' | LC_ALL=C sort | tr '\n' ' ')
-[ "$imports" = "KERNEL32.dll USER32.dll msvcrt.dll " ] && pass "imports: $imports" || fail "imports: $imports"
-
-grep -q "Ordinal Base 			$first_export" <<<"$dump" && pass "ordinal base $first_export" || fail "ordinal base"
-entries=$(printf '%08x' $((last_export - first_export + 1)))
-grep -Eq "Export Address Table 		$entries" <<<"$dump" && pass "$((16#$entries)) export entries" || fail "export entries"
-grep -Eq '\[Name Pointer/Ordinal\] Table	00000000' <<<"$dump" && pass "no export names" || fail "export names"
-exports=$(printf '%s\n' "$dump" | grep -Eo '\+base\[[0-9]+\]' | tr -d '+base[]' | tr '\n' ' ')
-[ "$exports" = "$exports_listed" ] && pass "exports: $exports" || fail "exports: $exports"
 
 # The same runs, native and under Wine, must log the same events; only the
 # plug-in's own file name differs between the flavours.
-export WINEDEBUG=-all WINEPREFIX="$PWD/build/win32/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d" LC_ALL=C.UTF-8
 compare() {
     local name=$1; shift
     local native=build/linux/scenario/compare-$name win=build/win32/scenario/compare-$name
