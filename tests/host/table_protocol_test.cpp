@@ -253,7 +253,7 @@ TEST_F(TableProtocol, RecordsHoldEveryFieldAtItsOffsetAndZeroElsewhere) {
         for (unsigned i = from; i < to; ++i) EXPECT_EQ(r[i], 0) << "Tzak_dok byte " << i;
 }
 
-// Records are filled field by field, the buffer never cleared first: every
+// A record is packed over the one before it in the table's buffer: every
 // byte is written whatever the buffer held, with texts of every length.
 TEST(RecordPacking, EveryByteIsWrittenWhateverTheBufferHeld) {
     for (const std::size_t length : {std::size_t(0), std::size_t(1), std::size_t(13)}) {
