@@ -74,21 +74,15 @@ int main(int argc, char** argv) try {
     double plugin = std::numeric_limits<double>::infinity();
     bench::ReferenceScan reference;
     double referenceSeconds = plugin;
-    double packing = plugin;
     for (int i = 0; i < arguments.repeats; ++i) {
         hadrek::services::restartPeakBlockBytes();
         plugin = std::min(plugin, host.runCommand(keys()).whole);
         peak = hadrek::services::peakBlockBytes();
         reference = bench::referenceScan(options());
         referenceSeconds = std::min(referenceSeconds, reference.seconds);
-        packing = std::min(packing, reference.packingSeconds);
     }
 
     bench::printComparison("scan", "plug-in", plugin, "reference", referenceSeconds);
-    // The table range packs every header it yields: host work that the
-    // plug-in's time holds and the reference's does not.
-    std::printf("scan: packing the %zu header records alone %.3f s (the host's part of the plug-in's time)\n",
-                arguments.documents, packing);
     const std::size_t kept = reference.kept;
     const std::size_t item = sizeof(kz::PozycjaListy);
     const std::size_t bound = item * kept + item * kz::kKrokWzrostu;

@@ -84,7 +84,7 @@ InProcessHost::InProcessHost(const std::string& pluginPath) {
     hadrek::HostContext& host = hadrek::context();
     host.options.pluginPath = pluginPath;
     host.options.configDir = folder_.path.string();
-    std::ofstream(folder_.path / "KalvetZakupy.ini", std::ios::binary) << "[KalvetZakupy]\r\nPytaj=1\r\n";
+    forgetOptions();
     // Whatever the plug-in shows before the first command closes at once.
     hadrek::toolkit::display().useFrontEnd(scriptedKeys(""));
 
@@ -102,6 +102,10 @@ InProcessHost::~InProcessHost() {
     requireExport<AttachExport>(*plugin_, kAttach)(nullptr, nullptr);
     plugin_.reset();
     hadrek::toolkit::display().useFrontEnd(nullptr);
+}
+
+void InProcessHost::forgetOptions() {
+    std::ofstream(folder_.path / "KalvetZakupy.ini", std::ios::binary) << "[KalvetZakupy]\r\nPytaj=1\r\n";
 }
 
 void InProcessHost::useData(hadrek::data::PurchaseData data) { hadrek::data::usePurchaseData(std::move(data)); }

@@ -38,6 +38,9 @@ public:
     // outside any measurement.
     void useData(hadrek::data::PurchaseData data);
 
+    // The plug-in's INI file as the first run found it: no options saved.
+    void forgetOptions();
+
     // Chooses the menu command once, its dialogs answered from `keys`.
     CommandTimes runCommand(const std::string& keys);
 

@@ -1,13 +1,10 @@
 #include "bench/reference_scan.hpp"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
+#include "bench/record_walk.hpp"
 #include "bench/timing.hpp"
-#include "host/data/data_in_use.hpp"
-#include "host/data/record_packing.hpp"
 #include "host/services/services.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
@@ -54,33 +51,17 @@ int filterRecord(const unsigned char* record, kz::OpcjeEksportu& options) {
     return 0;
 }
 
-// Records are packed a batch at a time, apart from the filter's clock: the
-// filter sees the bytes the range yields, from memory as warm as the host's
-// record buffer, without holding 901 bytes for every header at once.
-constexpr std::size_t kBatch = 100;
-
 }  // namespace
 
+// The records come from the host's own range, clock running: the reference
+// pays the same delivery the plug-in's scan does.
 ReferenceScan referenceScan(kz::OpcjeEksportu options) {
-    const hadrek::data::PurchaseData& data = hadrek::data::purchaseData();
-    std::vector<unsigned char> records(kBatch * kz::kRozmiarTzak);
+    RecordWalk walk;
     ReferenceScan result;
-    for (const int type : {kz::kTypZakup, kz::kTypPZ}) {
-        const auto& order = hadrek::data::headersInKeyOrder(type);
-        for (std::size_t first = 0; first < order.size(); first += kBatch) {
-            const std::size_t count = std::min(kBatch, order.size() - first);
-            const Stopwatch packing;
-            for (std::size_t i = 0; i < count; ++i) {
-                const hadrek::data::Document& header = data.documents[order[first + i]];
-                hadrek::data::packHeader(header, data.contractors[header.contractor], &records[i * kz::kRozmiarTzak]);
-            }
-            result.packingSeconds += packing.seconds();
-            const Stopwatch filtering;
-            for (std::size_t i = 0; i < count; ++i)
-                result.kept += filterRecord(&records[i * kz::kRozmiarTzak], options) == 0;
-            result.seconds += filtering.seconds();
-        }
-    }
+    const Stopwatch clock;
+    for (const int type : {kz::kTypZakup, kz::kTypPZ})
+        walk.headers(type, [&](const unsigned char* record) { result.kept += filterRecord(record, options) == 0; });
+    result.seconds = clock.seconds();
     return result;
 }
 

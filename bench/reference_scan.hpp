@@ -1,6 +1,6 @@
 // The yardstick of the scan: the document filter's steps as bare direct
-// calls into the host's services, with neither the plug-in nor the table
-// services in between, over the same records the table range yields.
+// calls into the host's services, without the plug-in, over the records
+// the host's table range yields.
 #pragma once
 
 #include <cstddef>
@@ -10,8 +10,7 @@
 namespace bench {
 
 struct ReferenceScan {
-    double seconds = 0;         // the filter alone
-    double packingSeconds = 0;  // packing the records as the table range does, apart
+    double seconds = 0;  // the records' delivery and the filter
     std::size_t kept = 0;
 };
 

@@ -14,6 +14,7 @@ namespace {
 struct InUse {
     PurchaseData data;
     std::map<int, std::vector<std::uint32_t>> keyOrder;
+    std::vector<std::uint32_t> days;
 };
 
 std::optional<InUse>& inUse() {
@@ -29,9 +30,13 @@ InUse& current() {
 }  // namespace
 
 void usePurchaseData(PurchaseData data) {
-    InUse next{std::move(data), {}};
+    InUse next{std::move(data), {}, {}};
     const auto& documents = next.data.documents;
-    for (std::uint32_t i = 0; i < documents.size(); ++i) next.keyOrder[documents[i].type].push_back(i);
+    next.days.reserve(documents.size());
+    for (std::uint32_t i = 0; i < documents.size(); ++i) {
+        next.keyOrder[documents[i].type].push_back(i);
+        next.days.push_back(dayNumber(documents[i].date));
+    }
     for (auto& [type, order] : next.keyOrder)
         std::stable_sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
             return std::tie(documents[a].id, documents[a].id2) < std::tie(documents[b].id, documents[b].id2);
@@ -47,5 +52,7 @@ const std::vector<std::uint32_t>& headersInKeyOrder(int type) {
     const auto found = keyOrder.find(type);
     return found == keyOrder.end() ? kNone : found->second;
 }
+
+const std::vector<std::uint32_t>& documentDays() { return current().days; }
 
 }  // namespace hadrek::data

@@ -1,5 +1,6 @@
 // The purchase data the table services serve during this run, with the key
-// order of the header table made once when the data is put in use.
+// order of the header table and the documents' day numbers made once when
+// the data is put in use.
 #pragma once
 
 #include <cstdint>
@@ -16,5 +17,9 @@ const PurchaseData& purchaseData();
 // Positions in purchaseData().documents of one type's headers, by document
 // id, then second id; empty for a type without documents.
 const std::vector<std::uint32_t>& headersInKeyOrder(int type);
+
+// The day number of each document's date, by its position in
+// purchaseData().documents.
+const std::vector<std::uint32_t>& documentDays();
 
 }  // namespace hadrek::data

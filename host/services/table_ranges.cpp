@@ -38,8 +38,9 @@ bool TableRange::step(unsigned char* record) {
     const data::PurchaseData& data = data::purchaseData();
     if (!lines_) {
         if (next_ == end_) return false;
-        const data::Document& header = data.documents[(*order_)[next_++]];
-        data::packHeader(header, data.contractors[header.contractor], record);
+        const std::uint32_t position = (*order_)[next_++];
+        const data::Document& header = data.documents[position];
+        data::packHeader(header, data.contractors[header.contractor], data::documentDays()[position], record);
         return true;
     }
     while (next_ != end_ && line_ == data.documents[(*order_)[next_]].lines.size()) {

@@ -1,8 +1,8 @@
 // Table services. The handle layout is the host's; the plug-in reads only
 // the record size at byte 6 and the record buffer at byte 8. Keys and
 // cursors live in the caller's memory: the host marks them so that one it
-// did not fill is found out, and keeps a cursor's walk in a map of its own
-// keyed by the cursor's address. A caller that breaks the protocol ends the
+// did not fill is found out, and keeps a cursor's walk in a list of its own
+// whose slot the cursor holds. A caller that breaks the protocol ends the
 // run with an `error` event (exit 71).
 #include <algorithm>
 #include <cstddef>
@@ -60,11 +60,17 @@ static_assert(sizeof(Key) <= kz::kRozmiarKlucza);
 constexpr std::uint32_t kKeyMark = 0x59454B48;  // "HKEY"
 
 // The cursor as 52278 fills it: the mark and the cursor's serial at its
-// start, the serial again in the last word the caller zeroed.
+// start, the slot of its state in the host's list next, the serial again in
+// the last word the caller zeroed. Each step finds its state through the
+// slot word, checked against the mark, the serials and the address, so a
+// long walk costs no search per record.
 constexpr unsigned kCursorSerial = 4;
+constexpr unsigned kCursorSlot = 8;
 constexpr std::uint32_t kCursorMark = 0x52554348;  // "HCUR"
+static_assert(kCursorSlot + sizeof(std::uint32_t) <= kz::kOstatnieSlowoKursora);
 
 struct CursorState {
+    const void* address;  // null for a free slot
     std::uint32_t serial;
     OpenTable* table;
     int keyKind;
@@ -75,9 +81,9 @@ struct CursorState {
     std::uint32_t records = 0;
 };
 
-std::map<const void*, CursorState>& cursors() {
-    static std::map<const void*, CursorState> live;
-    return live;
+std::vector<CursorState>& cursors() {
+    static std::vector<CursorState> slots;
+    return slots;
 }
 std::uint32_t g_lastSerial = 0;
 
@@ -95,12 +101,29 @@ void putWord(void* cursor, unsigned offset, std::uint32_t value) {
 // and for a foreign or destroyed one (callers tell these apart by the
 // last word).
 CursorState* knownCursor(const void* cursor) {
-    const auto found = cursors().find(cursor);
-    if (found == cursors().end()) return nullptr;
-    const std::uint32_t serial = found->second.serial;
-    const bool ours = word(cursor, 0) == kCursorMark && word(cursor, kCursorSerial) == serial &&
-                      word(cursor, kz::kOstatnieSlowoKursora) == serial;
-    return ours ? &found->second : nullptr;
+    const std::uint32_t slot = word(cursor, kCursorSlot);
+    if (slot >= cursors().size()) return nullptr;
+    CursorState& state = cursors()[slot];
+    const bool ours = state.address == cursor && word(cursor, 0) == kCursorMark &&
+                      word(cursor, kCursorSerial) == state.serial &&
+                      word(cursor, kz::kOstatnieSlowoKursora) == state.serial;
+    return ours ? &state : nullptr;
+}
+
+// Keeps the state of a cursor starting now; answers its slot. A cursor
+// that was never destroyed may have stood at this address before: its
+// slot is given up.
+std::uint32_t keepCursor(const CursorState& state) {
+    auto& slots = cursors();
+    for (CursorState& slot : slots)
+        if (slot.address == state.address) slot.address = nullptr;
+    const auto free = std::find_if(slots.begin(), slots.end(), [](const CursorState& s) { return !s.address; });
+    const auto slot = static_cast<std::uint32_t>(free - slots.begin());
+    if (free == slots.end())
+        slots.push_back(state);
+    else
+        *free = state;
+    return slot;
 }
 
 void requireCursor(const void* cursor, kz::Slot service) {
@@ -211,17 +234,16 @@ int KZ_CDECL cursorStartRange(void* cursor, void* table, int keyKind, void* keyB
         misuse(kz::Slot::CursorStartRange,
                "was asked to start a cursor again before " + named(kz::Slot::CursorEndRange) + " ended its range");
 
-    // A cursor that was never destroyed may have stood at this address before.
-    cursors().erase(cursor);
     const std::uint32_t serial = ++g_lastSerial;
     const TableRange range(number, *type, key.value);
     const bool started = !range.empty();
-    cursors().emplace(cursor, CursorState{serial, &open, keyKind, key.value, range, started, true});
+    const std::uint32_t slot = keepCursor({cursor, serial, &open, keyKind, key.value, range, started, true});
     std::memset(cursor, 0, kz::kRozmiarKursora);
     putWord(cursor, 0, kCursorMark);
     putWord(cursor, kCursorSerial, serial);
+    putWord(cursor, kCursorSlot, slot);
     putWord(cursor, kz::kOstatnieSlowoKursora, serial);
-    logRange("range-start", open, cursors().at(cursor), {{"result", started ? 1 : 0}});
+    logRange("range-start", open, cursors()[slot], {{"result", started ? 1 : 0}});
     return started ? 1 : 0;
 }
 
@@ -265,7 +287,7 @@ void KZ_THISCALL cursorDestroy(void* cursor) {
     if (state->endAwaited)
         misuse(kz::Slot::CursorDestroy,
                "was asked to destroy a cursor whose range " + named(kz::Slot::CursorEndRange) + " never ended");
-    cursors().erase(cursor);
+    state->address = nullptr;
 }
 
 }  // namespace hadrek::services

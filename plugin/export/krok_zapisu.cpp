@@ -89,8 +89,9 @@ Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, 
         KluczZakresu klucz;
         host<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
                                czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
+        const PolaDokumentu dokument = eksport.polaDokumentu(rodzaj.typ, tabele.naglowek);
         przejdzZakres(tabele.kursorPozycji, tabele.tzakDok, rodzajKlucza, klucz, [&] {
-            caly = eksport.wpiszLinieEksportu(rodzaj.typ, tabele.naglowek, tabele.pozycja);
+            caly = eksport.wpiszLinieEksportu(dokument, tabele.pozycja);
             return caly;
         });
         caly = plik.zamknij() && caly;

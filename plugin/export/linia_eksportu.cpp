@@ -1,6 +1,7 @@
 // One export line: 18 colon-separated fields for one line record of a
 // chosen document, printed to the export file being written. Texts go out
 // byte for byte as the host stores them, each bounded by its field's room.
+// The fields a document's lines share are formatted once per document.
 #include <charconv>
 #include <cstdio>
 
@@ -20,8 +21,6 @@ constexpr double kProgWartosciDodatkowej = 0.00001;
 // The largest double in fixed notation: 309 digits, sign, point, two
 // decimals.
 constexpr std::size_t kMiejsceNaKwote = 320;
-// Three signed 16-bit numbers at their widest.
-constexpr std::size_t kMiejsceNaDate = 24;
 
 // "%0.2f" as the C locale prints it: a full stop whatever locale the host's
 // terminal front end set for its drawing.
@@ -47,24 +46,15 @@ const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
 
 }  // namespace
 
-bool CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja) {
+PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* naglowek) {
+    PolaDokumentu dokument;
     std::int16_t rok = 0, miesiac = 0, dzien = 0;
     host<Slot::DateSplit>()(adresPola(naglowek, tzak::kDataWystawienia), &rok, &miesiac, &dzien, nullptr);
-    char data[kMiejsceNaDate];
-    std::snprintf(data, sizeof data, texts::kFormatDaty.c_str(), rok, miesiac, dzien);
-
-    const auto rodzajStawki = czytajPole<std::int16_t>(pozycja, tzak_dok::kRodzajStawki);
-    char tekstStawki[kRateTextSize];
-    const char* stawka = kodStawki(rodzajStawki, tekstStawki);
-
-    double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
-    if (!(czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & tzak::kWartosciJakZapisane))
-        wartosc = host<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
-    wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
-
-    char opis[tzak_dok::kOpisPozycji.room];
-    kopiujTekst(opis, pozycja, tzak_dok::kOpisPozycji);
-    scalSpacje(opis);
+    std::snprintf(dokument.data, sizeof dokument.data, texts::kFormatDaty.c_str(), rok, miesiac, dzien);
+    kopiujTekst(dokument.numer, naglowek, tzak::kNumerDokumentu);
+    dokument.znakRodzaju = typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str();
+    dokument.wartosciJakZapisane =
+        czytajPole<std::uint8_t>(naglowek, tzak::kFlagiWartosci) & tzak::kWartosciJakZapisane;
 
     // Collapsed on the option itself, bounded by its slot.
     opcje_.kodPlacowki[sizeof opcje_.kodPlacowki - 1] = '\0';
@@ -75,6 +65,22 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
     static_assert(sizeof opcje_.poleIdentyfikatora == tzak::kIdentyfikatorKontrahenta.room);
     host<Slot::BoundedCopy>()(opcje_.poleIdentyfikatora, adresPola(naglowek, tzak::kIdentyfikatorKontrahenta.offset),
                               static_cast<int>(sizeof opcje_.poleIdentyfikatora - 1));
+    return dokument;
+}
+
+bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja) {
+    const auto rodzajStawki = czytajPole<std::int16_t>(pozycja, tzak_dok::kRodzajStawki);
+    char tekstStawki[kRateTextSize];
+    const char* stawka = kodStawki(rodzajStawki, tekstStawki);
+
+    double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
+    if (!dokument.wartosciJakZapisane)
+        wartosc = host<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
+    wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
+
+    char opis[tzak_dok::kOpisPozycji.room];
+    kopiujTekst(opis, pozycja, tzak_dok::kOpisPozycji);
+    scalSpacje(opis);
 
     const double dodatkowa = czytajPole<double>(pozycja, tzak_dok::kWartoscDodatkowa);
     char wartoscDodatkowa[kMiejsceNaKwote] = "";
@@ -86,19 +92,17 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(std::int16_t typ, const void* nagl
     char kod[tzak_dok::kKodPozycji.room];
     char tekstDodatkowy[tzak_dok::kTekstDodatkowy.room];
     char jednostka[tzak_dok::kJednostka.room];
-    char numer[tzak::kNumerDokumentu.room];
     kopiujTekst(kod, pozycja, tzak_dok::kKodPozycji);
     kopiujTekst(tekstDodatkowy, pozycja, tzak_dok::kTekstDodatkowy);
     kopiujTekst(jednostka, pozycja, tzak_dok::kJednostka);
-    kopiujTekst(numer, naglowek, tzak::kNumerDokumentu);
 
     const int wydrukowane = host<Slot::StreamPrintf>()(
-        strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, data, kod,
+        strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, dokument.data, kod,
         tekstDodatkowy, opis,
         rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),
-        wartosc / double{kJednostekKwoty}, wartoscDodatkowa, jednostka, ilosc / double{kJednostekIlosci}, stawka, numer,
-        ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
-        typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str(), opcje_.kodPlacowki);
+        wartosc / double{kJednostekKwoty}, wartoscDodatkowa, jednostka, ilosc / double{kJednostekIlosci}, stawka,
+        dokument.numer, ilosc > 0 ? texts::kIloscDodatnia.c_str() : texts::kIloscNiedodatnia.c_str(),
+        dokument.znakRodzaju, opcje_.kodPlacowki);
     return wydrukowane >= 0;
 }
 

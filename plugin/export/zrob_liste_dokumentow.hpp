@@ -10,8 +10,19 @@
 #include "plugin/export/pozycja_listy.hpp"
 #include "plugin/interface/dialog_base_table.hpp"
 #include "plugin/interface/opcje_eksportu.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
+
+// What every export line of one document prints alike, formatted once per
+// document by polaDokumentu.
+struct PolaDokumentu {
+    static constexpr std::size_t kMiejsceNaDate = 24;  // three signed 16-bit numbers at their widest
+    char data[kMiejsceNaDate];
+    char numer[tzak::kNumerDokumentu.room];
+    const char* znakRodzaju;
+    bool wartosciJakZapisane;
+};
 
 // The class's table, as the host indexes it.
 extern const void* const kTablicaMetod[kDialogTableEntries];
@@ -39,10 +50,14 @@ public:
     // how many it kept, 0 also when shrinking the block failed (the user is
     // told; the count then stays reduced).
     int zostawZaznaczone();
-    // One export line for a line record of the chosen document `naglowek`,
-    // printed to the open output file; `typ` is the pass's document type.
-    // False when the host could not print it whole.
-    bool wpiszLinieEksportu(std::int16_t typ, const void* naglowek, const void* pozycja);
+    // The fields of the chosen document `naglowek` that its lines share;
+    // `typ` is the pass's document type. Leaves the contractor identifier
+    // and the collapsed branch code in the options, where the lines read
+    // them.
+    PolaDokumentu polaDokumentu(std::int16_t typ, const void* naglowek);
+    // One export line for a line record of that document, printed to the
+    // open output file. False when the host could not print it whole.
+    bool wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja);
 
     PozycjaListy* pozycje() { return static_cast<PozycjaListy*>(listaDokumentow_); }
 

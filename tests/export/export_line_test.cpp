@@ -87,7 +87,7 @@ protected:
     std::vector<std::string> printLine() {
         kz::CZrobListeDokumentow eksport;
         eksport.plikWyjsciowy_ = kz::uchwytPliku(&g_stream);
-        eksport.wpiszLinieEksportu(kz::kTypZakup, header_.data(), line_.data());
+        eksport.wpiszLinieEksportu(eksport.polaDokumentu(kz::kTypZakup, header_.data()), line_.data());
         eksport.plikWyjsciowy_ = 0;
         return fields(g_printed);
     }

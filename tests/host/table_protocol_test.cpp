@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "host/data/data_in_use.hpp"
+#include "host/data/record_packing.hpp"
 #include "host/services/services.hpp"
 #include "host/text/mazovia.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
@@ -250,6 +251,55 @@ TEST_F(TableProtocol, RecordsHoldEveryFieldAtItsOffsetAndZeroElsewhere) {
                                                         {158, 166}, {168, 192}, {200, 540}};
     for (const auto& [from, to] : unreadLine)
         for (unsigned i = from; i < to; ++i) EXPECT_EQ(r[i], 0) << "Tzak_dok byte " << i;
+}
+
+// A record is packed over the one before it in the table's buffer: every
+// byte is written whatever the buffer held, with texts of every length.
+TEST(RecordPacking, EveryByteIsWrittenWhateverTheBufferHeld) {
+    for (const std::size_t length : {std::size_t(0), std::size_t(1), std::size_t(13)}) {
+        SCOPED_TRACE("texts of " + std::to_string(length) + " characters");
+        const std::string t(length, 't');
+        data::Document d = document(713, 1, 2, {});
+        d.number = t;
+        const data::Contractor c{t, t + "name", t + "address", t};
+        data::Line l = line(t.c_str());
+        l.code = t;
+        l.unit = t.substr(0, 5);
+        l.extraText = t;
+        std::vector<unsigned char> header[2], lineRecord[2];
+        for (const unsigned char before : {0, 1}) {
+            header[before].assign(kz::kRozmiarTzak, before ? 0xFF : 0);
+            lineRecord[before].assign(kz::kRozmiarTzakDok, before ? 0xFF : 0);
+            data::packHeader(d, c, data::dayNumber(d.date), header[before].data());
+            data::packLine(l, lineRecord[before].data());
+        }
+        EXPECT_EQ(header[0], header[1]);
+        EXPECT_EQ(lineRecord[0], lineRecord[1]);
+    }
+}
+
+// A step finds the cursor's state through the words the host put in it: a
+// copy of a started cursor elsewhere is no cursor of the host's, and a
+// cursor abandoned without 50538 leaves its address free for a new one.
+TEST_F(TableProtocol, ACursorIsKnownByItsAddressAsWellAsItsWords) {
+    Cursor abandoned;
+    KeyBuffer key;
+    keyBuild(713, nullptr, key.bytes, 0);
+    ASSERT_NE(cursorStartRange(abandoned.bytes, tzak_, 713, key.bytes, 0, 0), 0);
+    std::memset(abandoned.bytes + kz::kOstatnieSlowoKursora, 0, 4);
+    EXPECT_EQ(walk(tzak_, 713, 0, headerKey), (std::vector<std::string>{"7/1", "12/1", "40/1", "40/2"}));
+    EXPECT_NE(cursorStartRange(abandoned.bytes, tzak_, 713, key.bytes, 0, 0), 0);
+    EXPECT_EQ(cursorNext(abandoned.bytes), 1);
+    EXPECT_EQ(headerKey(recordBuffer(tzak_)), "7/1");
+    EXPECT_EXIT(
+        {
+            Cursor copy;
+            std::memcpy(copy.bytes, abandoned.bytes, sizeof copy.bytes);
+            cursorNext(copy.bytes);
+        },
+        ::testing::ExitedWithCode(71), "52279 was asked to step a cursor on which no range is started");
+    cursorEndRange(abandoned.bytes);
+    cursorDestroy(abandoned.bytes);
 }
 
 TEST_F(TableProtocol, ACursorNeverStartedIsDestroyedSafelyAndOneEndedStartsAgain) {

@@ -168,7 +168,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     do {
         const std::vector<unsigned char> linia = take(data, size, kz::kRozmiarTzakDok);
         g_wydrukowano = 0;
-        eksport->wpiszLinieEksportu(linia[0] & 1 ? kz::kTypPZ : kz::kTypZakup, naglowek.data(), linia.data());
+        const kz::PolaDokumentu dokument =
+            eksport->polaDokumentu(linia[0] & 1 ? kz::kTypPZ : kz::kTypZakup, naglowek.data());
+        eksport->wpiszLinieEksportu(dokument, linia.data());
         if (g_wydrukowano == 0) std::abort();
     } while (size > 0);
     eksport->plikWyjsciowy_ = 0;
