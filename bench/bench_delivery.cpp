@@ -5,7 +5,6 @@
 //     bench_delivery [--repeat R]
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <limits>
@@ -66,9 +65,8 @@ double lineTime() {
 }  // namespace
 
 int main(int argc, char** argv) try {
-    int repeats = 3;
-    if (argc == 3 && std::strcmp(argv[1], "--repeat") == 0) repeats = std::atoi(argv[2]);
-    if ((argc != 1 && argc != 3) || repeats <= 0) {
+    const int repeats = bench::repeatsFrom(argc, argv);
+    if (repeats <= 0) {
         std::fprintf(stderr, "usage: bench_delivery [--repeat R]\n");
         return 2;
     }

@@ -7,7 +7,6 @@
 //     bench_selection [--repeat R]
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <fstream>
@@ -59,9 +58,8 @@ Written written(const std::filesystem::path& out) {
 }  // namespace
 
 int main(int argc, char** argv) try {
-    int repeats = 3;
-    if (argc == 3 && std::strcmp(argv[1], "--repeat") == 0) repeats = std::atoi(argv[2]);
-    if ((argc != 1 && argc != 3) || repeats <= 0) {
+    const int repeats = bench::repeatsFrom(argc, argv);
+    if (repeats <= 0) {
         std::fprintf(stderr, "usage: bench_selection [--repeat R]\n");
         return 2;
     }

@@ -1,8 +1,11 @@
 // Wall-clock timing and the one-line comparisons the benchmarks print.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace bench {
 
@@ -14,6 +17,14 @@ private:
     using Clock = std::chrono::steady_clock;
     Clock::time_point start_ = Clock::now();
 };
+
+// The runs a benchmark takes its best of: 3, or R from "--repeat R"; 0
+// for any other command line.
+inline int repeatsFrom(int argc, char** argv) {
+    if (argc == 1) return 3;
+    if (argc != 3 || std::strcmp(argv[1], "--repeat") != 0) return 0;
+    return std::max(0, std::atoi(argv[2]));
+}
 
 // "scan: plug-in 0.412 s, reference 0.301 s, ratio 1.37"
 inline void printComparison(const char* subject, const char* first, double firstSeconds, const char* second,
