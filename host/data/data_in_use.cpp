@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "host/data/data_file.hpp"
+#include "host/data/record_packing.hpp"
 #include "host/data/sample_data.hpp"
 
 namespace hadrek::data {
@@ -15,6 +16,7 @@ struct InUse {
     PurchaseData data;
     std::map<int, std::vector<std::uint32_t>> keyOrder;
     std::vector<std::uint32_t> days;
+    std::vector<PackedContractor> contractors;
 };
 
 std::optional<InUse>& inUse() {
@@ -30,8 +32,10 @@ InUse& current() {
 }  // namespace
 
 void usePurchaseData(PurchaseData data) {
-    InUse next{std::move(data), {}, {}};
+    InUse next{std::move(data), {}, {}, {}};
     const auto& documents = next.data.documents;
+    next.contractors.reserve(next.data.contractors.size());
+    for (const Contractor& contractor : next.data.contractors) next.contractors.push_back(packContractor(contractor));
     next.days.reserve(documents.size());
     for (std::uint32_t i = 0; i < documents.size(); ++i) {
         next.keyOrder[documents[i].type].push_back(i);
@@ -54,5 +58,7 @@ const std::vector<std::uint32_t>& headersInKeyOrder(int type) {
 }
 
 const std::vector<std::uint32_t>& documentDays() { return current().days; }
+
+const std::vector<PackedContractor>& packedContractors() { return current().contractors; }
 
 }  // namespace hadrek::data

@@ -16,9 +16,15 @@ std::optional<int> keyType(int table, int keyKind) {
 }
 
 TableRange::TableRange(int table, int type, std::int32_t keyValue)
-    : lines_(table == kz::kTabelaTzakDok), order_(&data::headersInKeyOrder(type)), next_(0), end_(order_->size()) {
+    : lines_(table == kz::kTabelaTzakDok),
+      documents_(&data::purchaseData().documents),
+      days_(&data::documentDays()),
+      contractors_(&data::packedContractors()),
+      order_(&data::headersInKeyOrder(type)),
+      next_(0),
+      end_(order_->size()) {
     if (!lines_ && keyValue == 0) return;
-    const auto& documents = data::purchaseData().documents;
+    const auto& documents = *documents_;
     const auto first = std::partition_point(order_->begin(), order_->end(),
                                             [&](std::uint32_t d) { return documents[d].id < keyValue; });
     const auto last =
@@ -29,26 +35,28 @@ TableRange::TableRange(int table, int type, std::int32_t keyValue)
 
 bool TableRange::empty() const {
     if (!lines_) return next_ == end_;
-    const auto& documents = data::purchaseData().documents;
     return std::all_of(order_->begin() + next_, order_->begin() + end_,
-                       [&](std::uint32_t d) { return documents[d].lines.empty(); });
+                       [&](std::uint32_t d) { return (*documents_)[d].lines.empty(); });
 }
 
-bool TableRange::step(unsigned char* record) {
-    const data::PurchaseData& data = data::purchaseData();
+bool TableRange::step(std::span<unsigned char> buffer) {
+    // A handle may claim another record size than the table's own; the
+    // buffer is the larger of the two, and the record fills its start.
+    const auto record = buffer.first(lines_ ? kz::kRozmiarTzakDok : kz::kRozmiarTzak);
     if (!lines_) {
         if (next_ == end_) return false;
         const std::uint32_t position = (*order_)[next_++];
-        const data::Document& header = data.documents[position];
-        data::packHeader(header, data.contractors[header.contractor], data::documentDays()[position], record);
+        const data::Document& header = (*documents_)[position];
+        data::packHeader(header, (*contractors_)[header.contractor], (*days_)[position], record);
         return true;
     }
-    while (next_ != end_ && line_ == data.documents[(*order_)[next_]].lines.size()) {
-        ++next_;
-        line_ = 0;
+    while (line_ == lineEnd_) {
+        if (next_ == end_) return false;
+        const auto& lines = (*documents_)[(*order_)[next_++]].lines;
+        line_ = lines.data();
+        lineEnd_ = line_ + lines.size();
     }
-    if (next_ == end_) return false;
-    data::packLine(data.documents[(*order_)[next_]].lines[line_++], record);
+    data::packLine(*line_++, record);
     return true;
 }
 

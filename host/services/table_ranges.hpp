@@ -10,7 +10,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
+
+#include "host/data/purchase_data.hpp"
+#include "host/data/record_packing.hpp"
 
 namespace hadrek::services {
 
@@ -26,16 +30,23 @@ public:
     TableRange(int table, int type, std::int32_t keyValue);
 
     bool empty() const;
-    // Packs the next record into `record` (the table's record buffer);
-    // false once the range is exhausted.
-    bool step(unsigned char* record);
+    // Packs the next record into the start of `buffer` (the table's record
+    // buffer, at least the record's size); false once the range is exhausted.
+    bool step(std::span<unsigned char> buffer);
 
 private:
+    // The data in use is the same from a range's start to its end: a run
+    // puts data in use once, before any table is opened.
     bool lines_;
+    const std::vector<data::Document>* documents_;
+    const std::vector<std::uint32_t>* days_;
+    const std::vector<data::PackedContractor>* contractors_;
     const std::vector<std::uint32_t>* order_;
     std::size_t next_;
     std::size_t end_;
-    std::size_t line_ = 0;
+    // The lines of the document before next_ not yet delivered.
+    const data::Line* line_ = nullptr;
+    const data::Line* lineEnd_ = nullptr;
 };
 
 }  // namespace hadrek::services

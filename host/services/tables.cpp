@@ -254,7 +254,7 @@ int KZ_CDECL cursorNext(void* cursor) {
     CursorState* state = knownCursor(cursor);
     if (!state || !state->started)
         misuse(kz::Slot::CursorNext, "was asked to step a cursor on which no range is started");
-    if (!state->range.step(state->table->record.data())) return 0;
+    if (!state->range.step(state->table->record)) return 0;
     ++state->records;
     return 1;
 }

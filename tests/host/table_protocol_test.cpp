@@ -3,6 +3,7 @@
 // walks, and a caller that breaks the protocol ending the run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -253,28 +254,65 @@ TEST_F(TableProtocol, RecordsHoldEveryFieldAtItsOffsetAndZeroElsewhere) {
         for (unsigned i = from; i < to; ++i) EXPECT_EQ(r[i], 0) << "Tzak_dok byte " << i;
 }
 
+// A text of `length` characters, each unlike its neighbours, so that a piece
+// copied to the wrong place shows.
+std::string textOf(std::size_t length, char first) {
+    std::string text;
+    for (std::size_t i = 0; i < length; ++i) text += static_cast<char>(first + i % 23);
+    return text;
+}
+
+// The text the field holds: its bytes up to the first NUL, which must come
+// before the field's room ends and be followed by zeros only.
+std::string fieldText(const std::vector<unsigned char>& record, kz::PoleTekstowe field) {
+    const auto begin = record.begin() + field.offset;
+    const auto end = begin + field.room;
+    const auto nul = std::find(begin, end, 0);
+    if (nul == end || std::any_of(nul, end, [](unsigned char b) { return b != 0; })) return "(not ended by zeros)";
+    return std::string(begin, nul);
+}
+
 // A record is packed over the one before it in the table's buffer: every
-// byte is written whatever the buffer held, with texts of every length.
-TEST(RecordPacking, EveryByteIsWrittenWhateverTheBufferHeld) {
-    for (const std::size_t length : {std::size_t(0), std::size_t(1), std::size_t(13)}) {
-        SCOPED_TRACE("texts of " + std::to_string(length) + " characters");
-        const std::string t(length, 't');
+// byte is written whatever the buffer held, and each text arrives whole at
+// every length up to its room, short texts being copied in pieces.
+TEST(RecordPacking, EveryTextArrivesWholeAndEveryByteIsWrittenWhateverTheBufferHeld) {
+    using namespace kz::tzak;
+    using namespace kz::tzak_dok;
+    for (const std::size_t length : {0, 1, 2, 3, 4, 5, 7, 8, 9, 13, 15, 16, 17, 31, 32, 33, 50, 100, 120}) {
+        SCOPED_TRACE("texts of up to " + std::to_string(length) + " characters");
+        // Each text as long as asked, or as its room allows.
+        const auto text = [&](kz::PoleTekstowe field, char first) {
+            return textOf(std::min<std::size_t>(length, field.room - 1), first);
+        };
         data::Document d = document(713, 1, 2, {});
-        d.number = t;
-        const data::Contractor c{t, t + "name", t + "address", t};
-        data::Line l = line(t.c_str());
-        l.code = t;
-        l.unit = t.substr(0, 5);
-        l.extraText = t;
+        d.number = text(kNumerDokumentu, 'a');
+        const data::Contractor c{text(kSymbolKontrahenta, 'b'), text(kNazwaKontrahenta, 'c'),
+                                 text(kAdresKontrahenta, 'd'), text(kIdentyfikatorKontrahenta, 'e')};
+        data::Line l;
+        l.description = text(kOpisPozycji, 'f');
+        l.code = text(kKodPozycji, 'g');
+        l.unit = text(kJednostka, 'h');
+        l.extraText = text(kTekstDodatkowy, 'i');
         std::vector<unsigned char> header[2], lineRecord[2];
         for (const unsigned char before : {0, 1}) {
             header[before].assign(kz::kRozmiarTzak, before ? 0xFF : 0);
             lineRecord[before].assign(kz::kRozmiarTzakDok, before ? 0xFF : 0);
-            data::packHeader(d, c, data::dayNumber(d.date), header[before].data());
-            data::packLine(l, lineRecord[before].data());
+            data::packHeader(d, data::packContractor(c), data::dayNumber(d.date), header[before]);
+            data::packLine(l, lineRecord[before]);
         }
         EXPECT_EQ(header[0], header[1]);
         EXPECT_EQ(lineRecord[0], lineRecord[1]);
+        const std::pair<kz::PoleTekstowe, std::string> headerTexts[] = {{kNumerDokumentu, d.number},
+                                                                        {kSymbolKontrahenta, c.symbol},
+                                                                        {kNazwaKontrahenta, c.name},
+                                                                        {kAdresKontrahenta, c.address},
+                                                                        {kIdentyfikatorKontrahenta, c.nip}};
+        for (const auto& [field, expected] : headerTexts)
+            EXPECT_EQ(fieldText(header[1], field), expected) << "header field at " << field.offset;
+        const std::pair<kz::PoleTekstowe, std::string> lineTexts[] = {
+            {kOpisPozycji, l.description}, {kKodPozycji, l.code}, {kJednostka, l.unit}, {kTekstDodatkowy, l.extraText}};
+        for (const auto& [field, expected] : lineTexts)
+            EXPECT_EQ(fieldText(lineRecord[1], field), expected) << "line field at " << field.offset;
     }
 }
 
