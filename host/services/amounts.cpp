@@ -1,6 +1,7 @@
 // Amount services for document lines: rate conversion, rounding and rate
 // code texts, all from the host's rate table. Amounts are in
 // ten-thousandths of the currency unit.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -38,8 +39,13 @@ double KZ_CDECL amountRound(double amount, int unit) {
 void KZ_CDECL rateCodeText(char* buffer, int rateKind) {
     if (!buffer) misuse(kz::Slot::RateCodeText, "was handed a null buffer");
     const data::Rate* rate = data::findRate(rateKind);
-    const std::string text = rate ? rate->code : std::to_string(rateKind);
-    std::snprintf(buffer, kz::kRateTextSize, "%s", text.c_str());
+    if (!rate) {
+        std::snprintf(buffer, kz::kRateTextSize, "%d", rateKind);
+        return;
+    }
+    const std::size_t length = std::min(rate->code.size(), std::size_t{kz::kRateTextSize} - 1);
+    std::memcpy(buffer, rate->code.data(), length);
+    buffer[length] = '\0';
 }
 
 }  // namespace hadrek::services

@@ -3,27 +3,26 @@
 // one looks it up before touching it, so a foreign or closed stream ends the
 // run with an error instead of a write through a stray pointer.
 #include <cstdarg>
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "host/core/context.hpp"
 #include "host/platform/file_paths.hpp"
 #include "host/services/services.hpp"
+#include "host/services/stream_buffer.hpp"
 
 namespace hadrek::services {
 namespace {
 
 struct Stream {
+    explicit Stream(bool text) : buffer(out, text) {}
     int number = 0;
-    bool text = true;
+    // Unbuffered: the stream's buffer is its only one.
     std::ofstream out;
-    std::vector<char> buffer;
-    unsigned long long bytes = 0;
+    StreamBuffer buffer;
     bool printFailed = false;
 };
 
@@ -59,35 +58,6 @@ std::optional<Mode> parseMode(std::string_view mode) {
     return Mode{open, rest != "b"};
 }
 
-// The line ends of a Windows text stream, the same bytes on both flavours:
-// every LF goes out as CR LF, whatever stands before it.
-void writeText(Stream& stream, std::string_view text) {
-    std::size_t from = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n', from)) {
-        stream.out.write(text.data() + from, static_cast<std::streamsize>(lf - from));
-        stream.out.write("\r\n", 2);
-        stream.bytes += lf - from + 2;
-        from = lf + 1;
-    }
-    stream.out.write(text.data() + from, static_cast<std::streamsize>(text.size() - from));
-    stream.bytes += text.size() - from;
-}
-
-// Formats into one buffer that grows to the longest text seen.
-std::string_view format(const char* text, va_list arguments) {
-    static std::vector<char> buffer(1024);
-    va_list again;
-    va_copy(again, arguments);
-    const int length = std::vsnprintf(buffer.data(), buffer.size(), text, arguments);
-    if (length >= 0 && static_cast<std::size_t>(length) >= buffer.size()) {
-        buffer.resize(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(buffer.data(), buffer.size(), text, again);
-    }
-    va_end(again);
-    if (length < 0) return {};
-    return {buffer.data(), static_cast<std::size_t>(length)};
-}
-
 // Logged once per stream: after a real write error every later print fails
 // as well.
 int printFailed(Stream& stream) {
@@ -103,9 +73,11 @@ bool closeStream(const void* address, bool failing = false) {
     auto& open = streams().open;
     const auto found = open.find(address);
     Stream& stream = *found->second;
+    const bool flushed = stream.buffer.flush();
     stream.out.close();
-    const bool closed = !stream.out.fail() && !failing;
-    nlohmann::json event = {{"event", "file"}, {"action", "close"}, {"stream", stream.number}, {"bytes", stream.bytes}};
+    const bool closed = flushed && !stream.out.fail() && !failing;
+    nlohmann::json event = {
+        {"event", "file"}, {"action", "close"}, {"stream", stream.number}, {"bytes", stream.buffer.bytes()}};
     if (!closed) event["result"] = "error";
     context().log.write(event);
     open.erase(found);
@@ -140,13 +112,9 @@ void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, 
     nlohmann::json event = {
         {"event", "file"}, {"action", "open"}, {"path", platform::loggedPath(where)}, {"mode", mode}};
 
-    auto stream = std::make_unique<Stream>();
-    stream->text = parsed->text;
+    auto stream = std::make_unique<Stream>(parsed->text);
     if (!injectFault(kz::Slot::FileOpen)) {
-        // A larger buffer than the runtime's default keeps a long export
-        // from turning into one system call per line.
-        stream->buffer.resize(64 * 1024);
-        stream->out.rdbuf()->pubsetbuf(stream->buffer.data(), static_cast<std::streamsize>(stream->buffer.size()));
+        stream->out.rdbuf()->pubsetbuf(nullptr, 0);
         stream->out.open(where, parsed->open);
     }
     if (!stream->out.is_open()) {
@@ -169,19 +137,13 @@ void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, 
 int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     Stream& stream = openStream(address, kz::Slot::StreamPrintf);
     if (!text) misuse(kz::Slot::StreamPrintf, "was handed a null format");
-    va_list arguments;
-    va_start(arguments, text);
-    const std::string_view formatted = format(text, arguments);
-    va_end(arguments);
     // A print the fault countdown fails writes nothing.
     if (injectFault(kz::Slot::StreamPrintf)) return printFailed(stream);
-    if (stream.text)
-        writeText(stream, formatted);
-    else {
-        stream.out.write(formatted.data(), static_cast<std::streamsize>(formatted.size()));
-        stream.bytes += formatted.size();
-    }
-    return stream.out.fail() ? printFailed(stream) : static_cast<int>(formatted.size());
+    va_list arguments;
+    va_start(arguments, text);
+    const int printed = stream.buffer.print(text, arguments);
+    va_end(arguments);
+    return printed < 0 ? printFailed(stream) : printed;
 }
 
 // 52305: close a stream; 0, or -1 when its last bytes could not be written.
