@@ -65,11 +65,7 @@ double lineTime() {
 }  // namespace
 
 int main(int argc, char** argv) try {
-    const int repeats = bench::repeatsFrom(argc, argv);
-    if (repeats <= 0) {
-        std::fprintf(stderr, "usage: bench_delivery [--repeat R]\n");
-        return 2;
-    }
+    const int repeats = bench::repeatsFrom(argc, argv, "bench_delivery");
     double header = std::numeric_limits<double>::infinity();
     double line = header;
     double copyHeader = header;

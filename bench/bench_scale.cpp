@@ -10,6 +10,7 @@
 // written. Each time is the best of R runs.
 //
 //     bench_scale [--repeat R]
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -99,11 +100,7 @@ void printList(const char* step, std::size_t peak, std::size_t kept) {
 }  // namespace
 
 int main(int argc, char** argv) try {
-    const int repeats = bench::repeatsFrom(argc, argv);
-    if (repeats <= 0) {
-        std::fprintf(stderr, "usage: bench_scale [--repeat R]\n");
-        return 2;
-    }
+    const int repeats = bench::repeatsFrom(argc, argv, "bench_scale");
     bench::InProcessHost host(KZ_BENCH_PLUGIN);
     const auto out = host.folder() / "out";
     std::filesystem::create_directory(out);

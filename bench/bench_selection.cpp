@@ -58,11 +58,7 @@ Written written(const std::filesystem::path& out) {
 }  // namespace
 
 int main(int argc, char** argv) try {
-    const int repeats = bench::repeatsFrom(argc, argv);
-    if (repeats <= 0) {
-        std::fprintf(stderr, "usage: bench_selection [--repeat R]\n");
-        return 2;
-    }
+    const int repeats = bench::repeatsFrom(argc, argv, "bench_selection");
     bench::InProcessHost host(KZ_BENCH_PLUGIN);
     host.useData(bench::invoicesThenReceipts(kEach));
     const auto out = host.folder() / "out";

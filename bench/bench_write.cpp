@@ -24,11 +24,7 @@ constexpr std::size_t kLines = kDocuments * kLinesEach;
 }  // namespace
 
 int main(int argc, char** argv) try {
-    const int repeats = bench::repeatsFrom(argc, argv);
-    if (repeats <= 0) {
-        std::fprintf(stderr, "usage: bench_write [--repeat R]\n");
-        return 2;
-    }
+    const int repeats = bench::repeatsFrom(argc, argv, "bench_write");
     bench::InProcessHost host(KZ_BENCH_PLUGIN);
     host.useData(bench::documentsWithManyLines(kDocuments, kLinesEach));
     const auto out = host.folder() / "out";

@@ -1,7 +1,6 @@
 // Wall-clock timing and the one-line comparisons the benchmarks print.
 #pragma once
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -18,12 +17,14 @@ private:
     Clock::time_point start_ = Clock::now();
 };
 
-// The runs a benchmark takes its best of: 3, or R from "--repeat R"; 0
-// for any other command line.
-inline int repeatsFrom(int argc, char** argv) {
+// The runs a benchmark takes its best of: 3, or R from "--repeat R"; any
+// other command line prints the usage of `program` and ends it with 2.
+inline int repeatsFrom(int argc, char** argv, const char* program) {
     if (argc == 1) return 3;
-    if (argc != 3 || std::strcmp(argv[1], "--repeat") != 0) return 0;
-    return std::max(0, std::atoi(argv[2]));
+    const int repeats = argc == 3 && std::strcmp(argv[1], "--repeat") == 0 ? std::atoi(argv[2]) : 0;
+    if (repeats > 0) return repeats;
+    std::fprintf(stderr, "usage: %s [--repeat R]\n", program);
+    std::exit(2);
 }
 
 // "scan: plug-in 0.412 s, reference 0.301 s, ratio 1.37"
