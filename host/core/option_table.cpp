@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -21,6 +22,19 @@ std::optional<long> number(const std::string& text) {
 
 // Document ids of generated data stay far below the 32-bit limit.
 constexpr long kMostGenerated = 100'000'000;
+
+// Options that take a whole number from `low` to `high`; anything else is
+// refused with `needs`, then the value.
+template <typename T>
+std::string wholeNumber(T& field, const std::string& value, long low, long high, const std::string& needs) {
+    const auto n = number(value);
+    if (!n || *n < low || *n > high) return needs + ", not " + value;
+    field = static_cast<T>(*n);
+    return {};
+}
+
+constexpr long kSmallest = std::numeric_limits<long>::min();
+constexpr long kLargest = std::numeric_limits<long>::max();
 
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
@@ -57,25 +71,16 @@ std::string keys(HostOptions& options, const std::string& value) {
 }
 
 std::string runs(HostOptions& options, const std::string& value) {
-    const auto n = number(value);
-    if (!n || *n < 0) return "--run needs a count, not " + value;
-    options.runs = static_cast<int>(*n);
-    return {};
+    return wholeNumber(options.runs, value, 0, kLargest, "--run needs a count");
 }
 
 std::string query(HostOptions& options, const std::string& value) {
-    const auto n = number(value);
-    if (!n) return "--query needs a number, not " + value;
-    options.query = static_cast<int>(*n);
-    return {};
+    return wholeNumber(options.query, value, kSmallest, kLargest, "--query needs a number");
 }
 
 std::string generate(HostOptions& options, const std::string& value) {
-    const auto n = number(value);
-    if (!n || *n < 0 || *n > kMostGenerated)
-        return "--generate needs a count from 0 to " + std::to_string(kMostGenerated) + ", not " + value;
-    options.generate = static_cast<std::size_t>(*n);
-    return {};
+    return wholeNumber(options.generate, value, 0, kMostGenerated,
+                       "--generate needs a count from 0 to " + std::to_string(kMostGenerated));
 }
 
 std::string seed(HostOptions& options, const std::string& value) {
@@ -86,10 +91,7 @@ std::string seed(HostOptions& options, const std::string& value) {
 }
 
 std::string interfaceVersion(HostOptions& options, const std::string& value) {
-    const auto n = number(value);
-    if (!n) return "--interface-version needs a number, not " + value;
-    options.interfaceVersion = static_cast<int>(*n);
-    return {};
+    return wholeNumber(options.interfaceVersion, value, kSmallest, kLargest, "--interface-version needs a number");
 }
 
 std::string refuseModule(HostOptions& options, const std::string& value) {
@@ -123,10 +125,7 @@ std::string noTable(HostOptions& options, const std::string& value) {
 }
 
 std::string failAt(HostOptions& options, const std::string& value) {
-    const auto n = number(value);
-    if (!n || *n < 1) return "--fail-at needs a count from 1, not " + value;
-    options.failAt = static_cast<int>(*n);
-    return {};
+    return wholeNumber(options.failAt, value, 1, kLargest, "--fail-at needs a count from 1");
 }
 
 constexpr OptionRow kRows[] = {
