@@ -17,6 +17,10 @@ struct MenuCommand {
     std::uint16_t id;
     std::string label;  // Mazovia, as handed over
     int(KZ_CDECL* command)();
+    // Under descriptor-writes: the descriptor, kept as a host that links it
+    // into its menu keeps it, and the link written into its first word.
+    void* descriptor = nullptr;
+    std::uint32_t link = 0;
 };
 
 struct HostContext {

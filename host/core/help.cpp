@@ -23,11 +23,11 @@ the failure report), run the menu command, detach, unload.
 // one blank past them.
 constexpr std::size_t kHelpColumn = 25;
 
-std::string entry(const OptionRow& row) {
-    std::string text = "  " + std::string(row.name);
-    if (!row.value.empty()) text += " " + std::string(row.value);
+std::string entry(std::string_view name, std::string_view value, std::string_view help) {
+    std::string text = "  " + std::string(name);
+    if (!value.empty()) text += " " + std::string(value);
     text.append(text.size() < kHelpColumn ? kHelpColumn - text.size() : 1, ' ');
-    for (const char c : row.help) text += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
+    for (const char c : help) text += c == '\n' ? "\n" + std::string(kHelpColumn, ' ') : std::string(1, c);
     return text + "\n";
 }
 
@@ -49,8 +49,10 @@ std::string helpText() {
     std::string text(kUsage);
     for (const OptionRow& row : optionRows()) {
         if (!row.heading.empty()) text += "\n" + std::string(row.heading) + "\n";
-        text += entry(row);
+        text += entry(row.name, row.value, row.help);
     }
+    text += "\nHost variants:\n";
+    for (const HostVariantRow& row : hostVariantRows()) text += entry(row.name, {}, row.help);
     fillIn(text);
     return text;
 }

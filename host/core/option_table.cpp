@@ -128,6 +128,15 @@ std::string failAt(HostOptions& options, const std::string& value) {
     return wholeNumber(options.failAt, value, 1, kLargest, "--fail-at needs a count from 1");
 }
 
+std::string hostVariants(HostOptions& options, const std::string& value) {
+    for (const std::string& part : split(value, ',')) {
+        const auto variants = hostVariantsNamed(part);
+        if (!variants) return "--host-variant takes " + hostVariantNames() + " or all, not " + part;
+        options.hostVariants |= *variants;
+    }
+    return {};
+}
+
 constexpr OptionRow kRows[] = {
     {"--plugin", "PATH", "the plug-in to load (required)", keep<&HostOptions::pluginPath>},
     {"--config-dir", "DIR", "where KalvetZakupy.ini lives (default: .)", keep<&HostOptions::configDir>},
@@ -176,6 +185,10 @@ constexpr OptionRow kRows[] = {
      "runner, file open, print and close, folder search);\n"
      "raise N run by run until a run meets no fault",
      failAt},
+    {"--host-variant", "NAME[,NAME...]",
+     "behave as another host may where the interface leaves\n"
+     "it open (Host variants below; all: every one)",
+     hostVariants},
     {"--help", "", "this text", nullptr, {}, "-h"},
 };
 
@@ -194,6 +207,12 @@ std::optional<int> tableNumber(const std::string& nameOrNumber) {
         if (nameOrNumber == table.nazwa) return table.numer;
     if (const auto n = number(nameOrNumber); n && *n > 0 && *n < 65536) return static_cast<int>(*n);
     return std::nullopt;
+}
+
+std::string hostVariantNames() {
+    std::string names;
+    for (const HostVariantRow& row : hostVariantRows()) names += (names.empty() ? "" : ", ") + std::string(row.name);
+    return names;
 }
 
 std::string tableNames() {

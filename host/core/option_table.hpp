@@ -34,5 +34,7 @@ const OptionRow* findOption(std::string_view name);
 
 // The names of the tables the host knows, comma-separated, for messages.
 std::string tableNames();
+// Likewise the names of the host variants.
+std::string hostVariantNames();
 
 }  // namespace hadrek

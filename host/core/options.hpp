@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "host/core/host_variants.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
 namespace hadrek {
@@ -41,6 +42,8 @@ struct HostOptions {
     std::optional<int> query;
     // Countdown: the Nth call of a service that can fail fails.
     std::optional<int> failAt;
+    // Behaviours of another host that the interface allows.
+    HostVariants hostVariants = 0;
 };
 
 struct ParsedOptions {

@@ -35,9 +35,10 @@ double KZ_CDECL amountRound(double amount, int unit) {
 }
 
 // 52512: (buffer of kRateTextSize bytes, rate kind) the kind's code, or the
-// kind in decimal when the table has none.
+// kind in decimal when the table has none; under lazy-text, nothing at all.
 void KZ_CDECL rateCodeText(char* buffer, int rateKind) {
     if (!buffer) misuse(kz::Slot::RateCodeText, "was handed a null buffer");
+    if (hostVariant(HostVariant::LazyText)) return;
     const data::Rate* rate = data::findRate(rateKind);
     if (!rate) {
         std::snprintf(buffer, kz::kRateTextSize, "%d", rateKind);

@@ -133,7 +133,8 @@ void* KZ_CDECL fileOpen(const char* path, const char* mode, int, int, int, int, 
 }
 
 // 52541: (stream, format, values) printf into the stream; the characters
-// written before line end translation, negative when it failed.
+// written before line end translation (0 under print-answers-zero),
+// negative when it failed.
 int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     Stream& stream = openStream(address, kz::Slot::StreamPrintf);
     if (!text) misuse(kz::Slot::StreamPrintf, "was handed a null format");
@@ -143,13 +144,16 @@ int KZ_CDECL streamPrintf(void* address, const char* text, ...) {
     va_start(arguments, text);
     const int printed = stream.buffer.print(text, arguments);
     va_end(arguments);
-    return printed < 0 ? printFailed(stream) : printed;
+    if (printed < 0) return printFailed(stream);
+    return hostVariant(HostVariant::PrintAnswersZero) ? 0 : printed;
 }
 
-// 52305: close a stream; 0, or -1 when its last bytes could not be written.
+// 52305: close a stream; 0 (1 under close-answers-one), or -1 when its
+// last bytes could not be written.
 int KZ_CDECL streamClose(void* address) {
     openStream(address, kz::Slot::StreamClose);
-    return closeStream(address, injectFault(kz::Slot::StreamClose)) ? 0 : -1;
+    if (!closeStream(address, injectFault(kz::Slot::StreamClose))) return -1;
+    return hostVariant(HostVariant::CloseAnswersOne) ? 1 : 0;
 }
 
 // 22562: make a temporary file object on the caller's storage, holding the
@@ -157,6 +161,7 @@ int KZ_CDECL streamClose(void* address) {
 void* KZ_THISCALL tempFileConstruct(void* self, void* stream) {
     if (stream) openStream(stream, kz::Slot::TempFileConstruct);
     std::memset(self, 0, kz::kTempFileSize);
+    widenObject(self, kz::kTempFileSize);
     if (!temporaryFiles().emplace(self, stream).second)
         misuse(kz::Slot::TempFileConstruct, "made a temporary file object over one that was never destroyed");
     return self;
@@ -173,6 +178,7 @@ void* KZ_THISCALL tempFileTakeStream(void* self) {
 // 22563: destroy the object. A stream nobody took out dies with it.
 void KZ_THISCALL tempFileDestroy(void* self) {
     const auto found = temporaryFile(self, kz::Slot::TempFileDestroy);
+    checkWideObject(self, kz::kTempFileSize, kz::Slot::TempFileDestroy);
     if (found->second && streams().open.count(found->second)) closeStream(found->second);
     temporaryFiles().erase(found);
 }

@@ -8,6 +8,9 @@
 //           use the name in the object  first one included
 //       40505(object)                   close the search
 //   40519(object)                       destroy the object
+// Under --host-variant findfirst, 40503 yields the first entry itself, as
+// the C runtime's own search does: it opens only when there is one, and
+// 40504 yields the rest.
 // The entries are taken when the search opens, so deleting them while
 // walking changes nothing about what the walk yields.
 #include <algorithm>
@@ -106,6 +109,7 @@ std::optional<std::vector<Entry>> regularFiles(std::string_view folder) {
 // 40518: make a directory search object on the caller's storage.
 void* KZ_THISCALL dirSearchConstruct(void* self) {
     std::memset(self, 0, kz::kDirSearchSize);
+    widenObject(self, kz::kDirSearchSize);
     if (!searches().emplace(self, Search{}).second)
         misuse(kz::Slot::DirSearchConstruct, "made a directory search object over one that was never destroyed");
     return self;
@@ -114,6 +118,7 @@ void* KZ_THISCALL dirSearchConstruct(void* self) {
 // 40519: destroy the object, closing a search still open.
 void KZ_THISCALL dirSearchDestroy(void* self) {
     Search& search = liveSearch(self, kz::Slot::DirSearchDestroy);
+    checkWideObject(self, kz::kDirSearchSize, kz::Slot::DirSearchDestroy);
     if (search.number) closeSearch(self, search);
     searches().erase(self);
 }
@@ -143,8 +148,16 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
         context().log.write(event);
         return kNotOpened;
     }
+    const bool findfirst = hostVariant(HostVariant::Findfirst);
+    if (findfirst && entries->empty()) {
+        event["reason"] = "empty";
+        event["result"] = kNoMoreEntries;
+        context().log.write(event);
+        return kNoMoreEntries;
+    }
     search.number = ++g_searchesOpened;
     search.entries = std::move(*entries);
+    if (findfirst) setName(object, search.entries[search.next++].name);
     event["search"] = search.number;
     event["result"] = kOpened;
     event["entries"] = nlohmann::json::array();

@@ -7,6 +7,23 @@
 #include "host/text/mazovia.hpp"
 
 namespace hadrek::services {
+namespace {
+
+// What a descriptor-writes host links its menu's descriptors with: a word
+// no descriptor holds of itself.
+constexpr std::uint32_t kMenuLink = 0x4C4E4B00;  // "\0KNL"
+
+// The link a descriptor-writes host left in a command's descriptor must
+// still be there when the command goes.
+void checkLink(const MenuCommand& command) {
+    if (!command.descriptor) return;
+    std::uint32_t link;
+    std::memcpy(&link, command.descriptor, sizeof link);
+    if (link != command.link)
+        misuse(kz::Slot::MenuRemoveCommand, "found the link it wrote into the menu command's descriptor changed");
+}
+
+}  // namespace
 
 // 30018: accept a module; when refusing, explain into the buffer if given.
 int KZ_CDECL moduleAcceptance(void* module, char* buffer, int size) {
@@ -34,7 +51,9 @@ int KZ_CDECL interfaceVersion() {
 }
 
 // 52081: add a command to the menu; the descriptor stays the plug-in's.
-int KZ_CDECL menuAddCommand(const kz::MenuCommandDescriptor* descriptor) {
+// Under descriptor-writes the host links it into its menu through its
+// first word, as a host that chains the descriptors it keeps would.
+int KZ_CDECL menuAddCommand(kz::MenuCommandDescriptor* descriptor) {
     HostContext& host = context();
     MenuCommand command{descriptor->commandId, descriptor->label ? descriptor->label : "", descriptor->command};
     host.log.write({{"event", "menu"},
@@ -42,6 +61,11 @@ int KZ_CDECL menuAddCommand(const kz::MenuCommandDescriptor* descriptor) {
                     {"id", command.id},
                     {"label", text::toUtf8(command.label)},
                     {"fixed", descriptor->fixed}});
+    if (hostVariant(HostVariant::DescriptorWrites)) {
+        command.descriptor = descriptor;
+        command.link = kMenuLink + static_cast<std::uint32_t>(host.menu.size());
+        std::memcpy(descriptor, &command.link, sizeof command.link);
+    }
     host.menu.push_back(std::move(command));
     return 0;
 }
@@ -53,6 +77,7 @@ int KZ_CDECL menuRemoveCommand(int commandId) {
     const auto found = std::find_if(host.menu.begin(), host.menu.end(), [&](const auto& c) { return c.id == id; });
     nlohmann::json event = {{"event", "menu"}, {"action", "remove"}, {"id", id}};
     if (found != host.menu.end()) {
+        checkLink(*found);
         event["label"] = text::toUtf8(found->label);
         host.menu.erase(found);
     }

@@ -1,5 +1,6 @@
 // Path and text copying services. Paths are Mazovia bytes here; only the
 // separator is the platform's.
+#include <algorithm>
 #include <cstring>
 
 #include "host/core/context.hpp"
@@ -19,9 +20,12 @@ char* KZ_CDECL pathAppendName(char* path, const char* name) {
 }
 
 // 52161: copy at most `limit` characters and always end the copy with a
-// NUL, so the destination needs limit + 1 bytes; the destination.
+// NUL, so the destination needs limit + 1 bytes; the destination. Under
+// lazy-text as strncpy does: no NUL when the source fills the limit.
 char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit) {
     if (!destination || !source) misuse(kz::Slot::BoundedCopy, "was handed a null destination or source");
+    if (hostVariant(HostVariant::LazyText))
+        return std::strncpy(destination, source, static_cast<std::size_t>(std::max(limit, 0)));
     const std::size_t length = limit > 0 ? strnlen(source, static_cast<std::size_t>(limit)) : 0;
     std::memmove(destination, source, length);
     destination[length] = '\0';

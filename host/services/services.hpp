@@ -12,7 +12,7 @@ namespace hadrek::services {
 // Module and menu (module_menu.cpp).
 int KZ_CDECL moduleAcceptance(void* module, char* buffer, int size);
 int KZ_CDECL interfaceVersion();
-int KZ_CDECL menuAddCommand(const kz::MenuCommandDescriptor* descriptor);
+int KZ_CDECL menuAddCommand(kz::MenuCommandDescriptor* descriptor);
 int KZ_CDECL menuRemoveCommand(int commandId);
 
 // Message boxes (messages.cpp).

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "host/core/context.hpp"
+#include "host/platform/file_paths.hpp"
 #include "host/text/host_texts.hpp"
 #include "host/text/markup.hpp"
 #include "host/text/mazovia.hpp"
@@ -66,7 +67,7 @@ int pickFolder(const char* prompt, char* destination, int capacity) {
         }
         const std::string path = window.field().value();
         std::error_code error;
-        if (std::filesystem::is_directory(std::filesystem::u8path(text::toUtf8(path)), error)) {
+        if (std::filesystem::is_directory(platform::fileSystemPath(path), error)) {
             std::memcpy(destination, path.c_str(), path.size() + 1);
             event["path"] = text::toUtf8(path);
             result = 0;

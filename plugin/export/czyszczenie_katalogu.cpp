@@ -18,17 +18,17 @@ constexpr int kJestWpis = 0;
 // 40518, destroyed by 40519 on every path.
 class WyszukiwanieKatalogu {
 public:
-    WyszukiwanieKatalogu() { host<Slot::DirSearchConstruct>()(pamiec_); }
-    ~WyszukiwanieKatalogu() { host<Slot::DirSearchDestroy>()(pamiec_); }
+    WyszukiwanieKatalogu() { host<Slot::DirSearchConstruct>()(pamiec_.bytes); }
+    ~WyszukiwanieKatalogu() { host<Slot::DirSearchDestroy>()(pamiec_.bytes); }
     WyszukiwanieKatalogu(const WyszukiwanieKatalogu&) = delete;
     WyszukiwanieKatalogu& operator=(const WyszukiwanieKatalogu&) = delete;
 
-    void* adres() { return pamiec_; }
+    void* adres() { return pamiec_.bytes; }
 
-    // The name of the entry just yielded; false when the object holds no
-    // terminated name in its room.
+    // The name the object holds now; false when it holds no terminated name
+    // in its room.
     bool nazwaWpisu(char (&nazwa)[kDirSearchNameRoom]) const {
-        const unsigned char* pole = pamiec_ + kDirSearchName;
+        const unsigned char* pole = pamiec_.bytes + kDirSearchName;
         const void* koniec = std::memchr(pole, '\0', kDirSearchNameRoom);
         if (!koniec) return false;
         std::memcpy(nazwa, pole, static_cast<std::size_t>(static_cast<const unsigned char*>(koniec) - pole) + 1);
@@ -36,12 +36,35 @@ public:
     }
 
 private:
-    alignas(4) unsigned char pamiec_[kDirSearchSize];
+    HostObjectStorage pamiec_;
+};
+
+// Deletes the entry the object holds, unless it is the one deleted just
+// before it: a host may hand the first entry over twice.
+class Usuwanie {
+public:
+    Usuwanie(const char* katalog, UsunPlik usun) : katalog_(katalog), usun_(usun) {}
+
+    void wpis(const WyszukiwanieKatalogu& szukanie) {
+        char nazwa[kDirSearchNameRoom];
+        // The host yields plain files only; a name that could reach outside
+        // the folder, or the folder itself, is never deleted.
+        if (!szukanie.nazwaWpisu(nazwa) || !nazwaWewnatrzKatalogu(nazwa)) return;
+        if (std::strcmp(nazwa, poprzednia_) == 0) return;
+        std::memcpy(poprzednia_, nazwa, sizeof nazwa);
+        char sciezka[kMiejsceNaSciezke];
+        if (zlozSciezke(sciezka, katalog_, nazwa)) usun_(sciezka);
+    }
+
+private:
+    const char* katalog_;
+    UsunPlik usun_;
+    char poprzednia_[kDirSearchNameRoom] = "";
 };
 
 }  // namespace
 
-void wyczyscKatalog(const char* katalog) {
+void wyczyscKatalog(const char* katalog, UsunPlik usun) {
     char wzorzec[kMiejsceNaSciezke];
     if (!zlozSciezke(wzorzec, katalog, texts::kWszystkiePliki.c_str())) return;
     WyszukiwanieKatalogu szukanie;
@@ -52,14 +75,11 @@ void wyczyscKatalog(const char* katalog) {
         ~Zamkniecie() { host<Slot::DirSearchEnd>()(szukanie); }
     } zamkniecie{szukanie.adres()};
 
-    char nazwa[kDirSearchNameRoom];
-    char sciezka[kMiejsceNaSciezke];
-    while (host<Slot::DirSearchNext>()(szukanie.adres()) == kJestWpis) {
-        // The host yields plain files only; a name that could reach outside
-        // the folder, or the folder itself, is never deleted.
-        if (!szukanie.nazwaWpisu(nazwa) || !nazwaWewnatrzKatalogu(nazwa)) continue;
-        if (zlozSciezke(sciezka, katalog, nazwa)) usunPlik(sciezka);
-    }
+    // Some hosts' search hands the first entry over as it opens, others
+    // only with the first step; the object held no name before.
+    Usuwanie usuwanie(katalog, usun);
+    usuwanie.wpis(szukanie);
+    while (host<Slot::DirSearchNext>()(szukanie.adres()) == kJestWpis) usuwanie.wpis(szukanie);
 }
 
 }  // namespace kz

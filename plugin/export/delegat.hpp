@@ -13,21 +13,21 @@ namespace kz {
 class Delegat {
 public:
     Delegat(void* obiekt, Slot dyspozytor) {
-        host<Slot::DelegateMake>()(pamiec_, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
+        host<Slot::DelegateMake>()(pamiec_.bytes, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
     }
-    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_); }
+    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_.bytes); }
     Delegat(const Delegat&) = delete;
     Delegat& operator=(const Delegat&) = delete;
 
     // What the dialog runner takes: the delegate's second table entry.
     void* wartosc() {
         void* const* tablica;
-        std::memcpy(&tablica, pamiec_, sizeof tablica);
-        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_);
+        std::memcpy(&tablica, pamiec_.bytes, sizeof tablica);
+        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_.bytes);
     }
 
 private:
-    alignas(4) unsigned char pamiec_[kDelegateSize];
+    HostObjectStorage pamiec_;
 };
 
 }  // namespace kz

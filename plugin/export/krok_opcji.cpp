@@ -41,6 +41,8 @@ int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t
     if (faza != 1 || polecenie != kPrzyciskWybierz) return 0;
     host<Slot::DialogDataExchange>()(&opcje_, 1);
     if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
+    // Ended here too: a picker that fills the field may leave no NUL.
+    opcje_.katalogWyjsciowy[sizeof opcje_.katalogWyjsciowy - 1] = '\0';
     host<Slot::DialogDataExchange>()(&opcje_, 0);
     przerysujDialog();
     return kPolecenieObsluzone;

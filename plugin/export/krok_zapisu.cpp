@@ -60,7 +60,7 @@ public:
     bool zamknij() {
         void* strumien = strumienPliku(eksport_.plikWyjsciowy_);
         eksport_.plikWyjsciowy_ = 0;
-        return host<Slot::StreamClose>()(strumien) == 0;
+        return host<Slot::StreamClose>()(strumien) != kStreamCloseFailed;
     }
 
 private:
@@ -68,6 +68,15 @@ private:
 };
 
 enum class Zapis { Caly, NieUtworzony, Niepelny };
+
+// The folder, then the file's name as a component of its own. Each copy is
+// ended here as well: a host's copy that fills its limit may leave no NUL.
+void zlozSciezkePliku(char (&sciezka)[kMiejsceNaSciezke], const char* katalog, const char* nazwa) {
+    host<Slot::BoundedCopy>()(sciezka, katalog, static_cast<int>(kDlugoscKatalogu));
+    sciezka[kDlugoscKatalogu] = '\0';
+    host<Slot::PathAppendName>()(sciezka, nazwa);
+    sciezka[sizeof sciezka - 1] = '\0';
+}
 
 // The document whose header stands in the Tzak buffer, into the file of
 // this number. A file the host could not write whole, or not close, would
@@ -77,8 +86,7 @@ Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, 
     char nazwa[kMiejsceNaNazwePliku];
     std::snprintf(nazwa, sizeof nazwa, texts::kNazwaPlikuEksportu.c_str(), rodzaj.litera, numer);
     char sciezka[kMiejsceNaSciezke];
-    host<Slot::PathAppendName>()(
-        host<Slot::BoundedCopy>()(sciezka, eksport.opcje_.katalogWyjsciowy, static_cast<int>(kDlugoscKatalogu)), nazwa);
+    zlozSciezkePliku(sciezka, eksport.opcje_.katalogWyjsciowy, nazwa);
     void* strumien = otworzPlikEksportu(sciezka);
     if (!strumien) return Zapis::NieUtworzony;
 

@@ -35,9 +35,10 @@ private:
 };
 static_assert(kOstatnieSlowoKursora + sizeof(std::uint32_t) == kRozmiarKursora);
 
-// Filled by the host's key builder, read by the range start.
+// Filled by the host's key builder, read by the range start; zeroed first,
+// so bytes a builder leaves alone are not the stack's.
 struct KluczZakresu {
-    alignas(4) unsigned char bajty[kRozmiarKlucza];
+    alignas(4) unsigned char bajty[kRozmiarKlucza] = {};
 };
 
 // Starts the range (52278); while a step (52279) answers 1 the next record

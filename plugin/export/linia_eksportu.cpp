@@ -4,6 +4,7 @@
 // The fields a document's lines share are formatted once per document.
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
@@ -39,6 +40,8 @@ const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
     case kRodzajStawkiOP: return texts::kStawkaOP.c_str();
     case kRodzajStawkiNP: return texts::kStawkaNP.c_str();
     }
+    // A host that has no text for the kind may write nothing at all.
+    std::memset(tekstHosta, 0, sizeof tekstHosta);
     host<Slot::RateCodeText>()(tekstHosta, rodzaj);
     tekstHosta[sizeof tekstHosta - 1] = '\0';
     return tekstHosta;
@@ -63,8 +66,11 @@ PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* 
     // The identifier field of the options is working storage here: the
     // options were saved before the writing step.
     static_assert(sizeof opcje_.poleIdentyfikatora == tzak::kIdentyfikatorKontrahenta.room);
+    // Ended here too: a copy that fills its limit may leave no NUL.
+    constexpr std::size_t kPierwszePole = sizeof opcje_.poleIdentyfikatora - 1;
     host<Slot::BoundedCopy>()(opcje_.poleIdentyfikatora, adresPola(naglowek, tzak::kIdentyfikatorKontrahenta.offset),
-                              static_cast<int>(sizeof opcje_.poleIdentyfikatora - 1));
+                              static_cast<int>(kPierwszePole));
+    opcje_.poleIdentyfikatora[kPierwszePole] = '\0';
     return dokument;
 }
 

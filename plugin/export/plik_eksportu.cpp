@@ -14,15 +14,15 @@ constexpr int kBuforDomyslny = -1;
 // every path; the stream taken out of it stays open.
 class PlikTymczasowy {
 public:
-    explicit PlikTymczasowy(void* strumien) { host<Slot::TempFileConstruct>()(pamiec_, strumien); }
-    ~PlikTymczasowy() { host<Slot::TempFileDestroy>()(pamiec_); }
+    explicit PlikTymczasowy(void* strumien) { host<Slot::TempFileConstruct>()(pamiec_.bytes, strumien); }
+    ~PlikTymczasowy() { host<Slot::TempFileDestroy>()(pamiec_.bytes); }
     PlikTymczasowy(const PlikTymczasowy&) = delete;
     PlikTymczasowy& operator=(const PlikTymczasowy&) = delete;
 
-    void* wyjmijStrumien() { return host<Slot::TempFileTakeStream>()(pamiec_); }
+    void* wyjmijStrumien() { return host<Slot::TempFileTakeStream>()(pamiec_.bytes); }
 
 private:
-    alignas(4) unsigned char pamiec_[kTempFileSize];
+    HostObjectStorage pamiec_;
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "plugin/export/sciezki_katalogu.hpp"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -13,6 +14,12 @@ bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char
     if (dlugosc >= 0 && static_cast<std::size_t>(dlugosc) < sizeof cel) return true;
     cel[0] = '\0';
     return false;
+}
+
+bool usunPlik(const char* sciezka) {
+    errno = 0;
+    if (std::remove(sciezka) == 0) return true;
+    return errno == ENOENT && usunPlikPoKonwersji(sciezka);
 }
 
 bool brakKatalogu(const char* katalog) { return katalog[std::strspn(katalog, " ")] == '\0'; }

@@ -12,7 +12,8 @@
 namespace kz {
 
 // What differs between the flavours, each defined by its flavour's file
-// (system_plikow_<flavour>.cpp) and nothing else:
+// (system_plikow_<flavour>.cpp) and nothing else: the separator below and
+// usunPlikPoKonwersji.
 // `\` in the Win32 flavour, `/` in the Linux one.
 extern const char kSeparatorSciezki;
 
@@ -24,12 +25,22 @@ inline constexpr std::size_t kMiejsceNaSciezke = kDlugoscKatalogu + 1 + kDirSear
 // empty, when that would not fit.
 bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char* nazwa);
 
-// Deletes the file at `sciezka`, Mazovia bytes as the host's file services
-// take them, turned into the file system's name the way those services turn
-// it (UTF-8 on Linux, UTF-16 on Windows), so a folder with Polish letters is
-// the same folder to the clearing as to the writer. False when the file is
-// still there or the path is longer than a path the plug-in builds.
+// Deletes the file at `sciezka`, a path in the host's code page. Hosts
+// differ in how their file services name such a path on the file system:
+// some hand its bytes over as they are, others convert them (this stand-in,
+// to UTF-8 on Linux and UTF-16 on Windows). So the bytes as they stand are
+// tried first, as the C library's `remove` takes them, and only when no
+// such file exists the converted name; either way a folder with Polish
+// letters is the same folder to the clearing as to the writer. False when
+// the file is still there.
 bool usunPlik(const char* sciezka);
+using UsunPlik = bool (*)(const char* sciezka);
+
+// The converted half of usunPlik: the code page's letters turned into the
+// file system's own name (UTF-8 on Linux, UTF-16 on Windows). False when
+// the file is still there or the path is longer than a path the plug-in
+// builds.
+bool usunPlikPoKonwersji(const char* sciezka);
 
 // The folder option names no folder: it is empty or holds blanks only.
 bool brakKatalogu(const char* katalog);

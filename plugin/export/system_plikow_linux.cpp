@@ -8,7 +8,7 @@ namespace kz {
 
 const char kSeparatorSciezki = '/';
 
-bool usunPlik(const char* sciezka) {
+bool usunPlikPoKonwersji(const char* sciezka) {
     // Every code point of the code page lies below U+10000: three UTF-8
     // bytes at most.
     char nazwa[3 * kMiejsceNaSciezke];

@@ -9,7 +9,7 @@ namespace kz {
 
 const char kSeparatorSciezki = '\\';
 
-bool usunPlik(const char* sciezka) {
+bool usunPlikPoKonwersji(const char* sciezka) {
     // Every code point of the code page is one UTF-16 unit.
     wchar_t nazwa[kMiejsceNaSciezke];
     const std::size_t dlugosc = strnlen(sciezka, kMiejsceNaSciezke);

@@ -14,7 +14,9 @@ namespace {
 
 constexpr std::uint16_t kCommandId = 31042;
 
-const MenuCommandDescriptor kMenuCommand = {
+// Writable and alive as long as the library: the host keeps it and may
+// link it into its menu through its first word.
+constinit MenuCommandDescriptor g_menuCommand = {
     0x43080000, texts::kEtykietaMenu.c_str(), kCommandId, 0, &eksportujDokumenty, 0,
 };
 
@@ -55,7 +57,7 @@ extern "C" int KZ_STDCALL kz_activate(int report) {
     // Only a host that ignored a refused attach gets here with gaps; the
     // command would reach them, so it is not offered.
     if (!kz::allHostFunctionsBound()) return 0;
-    kz::host<kz::Slot::MenuAddCommand>()(&kz::kMenuCommand);
+    kz::host<kz::Slot::MenuAddCommand>()(&kz::g_menuCommand);
     kz::firstRunNotice();
     return 0;
 }

@@ -12,7 +12,8 @@
 
 namespace kz {
 
-// Handed to 52081 and kept by the host while the library is loaded.
+// Handed to 52081 and kept by the host while the library is loaded; the
+// host may link it into its menu through it, so it is never read-only.
 struct MenuCommandDescriptor {
     std::uint32_t fixed;  // 0x43080000, the host's own
     const char* label;
@@ -44,7 +45,7 @@ KZ_HOST_SIGNATURE(ModuleAcceptance, int(KZ_CDECL*)(void* module, char* buffer, i
 KZ_HOST_SIGNATURE(StopBox,
                   int(KZ_CDECL*)(int help, const char* caption, const char* format, int style, int style2, ...))
 KZ_HOST_SIGNATURE(InterfaceVersion, int(KZ_CDECL*)())
-KZ_HOST_SIGNATURE(MenuAddCommand, int(KZ_CDECL*)(const MenuCommandDescriptor* descriptor))
+KZ_HOST_SIGNATURE(MenuAddCommand, int(KZ_CDECL*)(MenuCommandDescriptor* descriptor))
 KZ_HOST_SIGNATURE(MenuRemoveCommand, int(KZ_CDECL*)(int commandId))
 KZ_HOST_SIGNATURE(NoticeWithFlag, int(KZ_CDECL*)(int kind, std::int32_t* flag, int zero, const char* text))
 KZ_HOST_SIGNATURE(MessageBoxText, int(KZ_CDECL*)(const char* caption, const char* text, int type))
@@ -142,20 +143,35 @@ inline constexpr int kFolderPickerCapacity = 260;
 // The kind of notice (52023) the first run shows.
 inline constexpr int kFirstRunNoticeKind = 1668;
 
-// A delegate lives in storage of its maker: the host's vtable pointer and
-// three words of its own.
+// Host objects that the host constructs in its caller's memory: a delegate
+// (the host's vtable pointer and three words of its own), a temporary file
+// object holding a stream, and a directory search object holding, after
+// each entry found, that entry's NUL-terminated file name at
+// kDirSearchName. The sizes are this stand-in's; the real host's objects
+// may be larger, so the plug-in gives each of them kHostObjectRoom.
 inline constexpr unsigned kDelegateSize = 16;
-// Entry 1 of a delegate's table gives the value the dialog runner takes.
-using DelegateValueFn = void*(KZ_THISCALL*)(void* delegate);
-
-// Host objects that live in the caller's memory. A temporary file object
-// holds a stream; a directory search object holds, after each entry found,
-// that entry's NUL-terminated file name at kDirSearchName.
 inline constexpr unsigned kTempFileSize = 16;
 inline constexpr unsigned kDirSearchSize = 300;
 inline constexpr unsigned kDirSearchName = 36;
 inline constexpr unsigned kDirSearchNameRoom = 260;
 static_assert(kDirSearchName + kDirSearchNameRoom <= kDirSearchSize);
+inline constexpr unsigned kHostObjectRoom = 1024;
+static_assert(kHostObjectRoom >= kDelegateSize && kHostObjectRoom >= kTempFileSize &&
+              kHostObjectRoom >= kDirSearchSize);
+
+// Storage for one such object; zeroed, so a field the host leaves alone
+// reads as empty.
+struct HostObjectStorage {
+    alignas(8) unsigned char bytes[kHostObjectRoom] = {};
+};
+
+// Entry 1 of a delegate's table gives the value the dialog runner takes.
+using DelegateValueFn = void*(KZ_THISCALL*)(void* delegate);
+
+// What 52305 answers when a stream could not be closed whole: the C
+// library's EOF. Any other answer is a good close (some hosts answer 1, or
+// leave whatever their close left behind).
+inline constexpr int kStreamCloseFailed = -1;
 
 // The buffer 52512 writes a rate kind's text into.
 inline constexpr unsigned kRateTextSize = 256;

@@ -1,8 +1,10 @@
 // Clearing the output folder against a directory search of fakes that
 // yields names the real host never would: a name reaching outside the
 // folder or into a subfolder, "." and "..", a name filling the object's
-// whole room without its NUL, the longest folder with the longest name.
-// Real files around the folder show what was deleted.
+// whole room without its NUL, the longest folder with the longest name, a
+// first entry handed over as the search opens and again by its first step.
+// Every path handed to the deletion is recorded; real files around the
+// folder show what was deleted.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,6 +14,7 @@
 #include <vector>
 
 #include "host/core/utf8_path.hpp"
+#include "host/platform/raw_paths.hpp"
 #include "plugin/export/czyszczenie_katalogu.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
@@ -23,26 +26,37 @@ namespace fs = std::filesystem;
 struct Search {
     std::vector<std::string> names;  // yielded in turn; copied without a NUL when it fills the room
     int opened = 0;
+    bool findfirst = false;  // the open yields the first name too
     std::size_t next = 0;
     std::vector<std::string> calls;
     std::string pattern;
+    std::vector<std::string> deleted;  // every path handed to the deletion
 } g_search;
+
+void putName(void* object, const std::string& name) {
+    char* field = static_cast<char*>(object) + kz::kDirSearchName;
+    std::memcpy(field, name.data(), std::min<std::size_t>(name.size() + 1, kz::kDirSearchNameRoom));
+}
+
+bool recordAndDelete(const char* path) {
+    g_search.deleted.push_back(path);
+    return kz::usunPlik(path);
+}
 
 void* KZ_THISCALL make(void* self) {
     g_search.calls.push_back("make");
     return self;
 }
 void KZ_THISCALL destroy(void*) { g_search.calls.push_back("destroy"); }
-int KZ_CDECL first(const char* pattern, void*, int attributes) {
+int KZ_CDECL first(const char* pattern, void* object, int attributes) {
     g_search.calls.push_back("open " + std::to_string(attributes));
     g_search.pattern = pattern;
+    if (g_search.findfirst) putName(object, g_search.names.at(0));
     return g_search.opened;
 }
 int KZ_CDECL next(void* object) {
     if (g_search.next == g_search.names.size()) return 18;
-    const std::string& name = g_search.names[g_search.next++];
-    char* field = static_cast<char*>(object) + kz::kDirSearchName;
-    std::memcpy(field, name.data(), std::min<std::size_t>(name.size() + 1, kz::kDirSearchNameRoom));
+    putName(object, g_search.names[g_search.next++]);
     return 0;
 }
 int KZ_CDECL end(void*) {
@@ -81,12 +95,76 @@ TEST_F(FolderClearing, DeletesOnlyNamesThatStayInsideTheFolder) {
     g_search.names = {"..",           ".",         "",           "../obok.txt",
                       "..\\obok.txt", "sub/w.txt", "sub\\w.txt", std::string(kz::kDirSearchNameRoom, 'n'),
                       "plik.txt"};
-    kz::wyczyscKatalog((root_ + "/out").c_str());
+    kz::wyczyscKatalog((root_ + "/out").c_str(), recordAndDelete);
+    // Each path names an entry directly in the folder: its name holds no
+    // separator and is neither the folder nor its parent.
+    const std::string inside = root_ + "/out" + kz::kSeparatorSciezki;
+    for (const std::string& path : g_search.deleted) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(path.starts_with(inside));
+        const std::string name = path.substr(inside.size());
+        EXPECT_TRUE(name != "" && name != "." && name != "..");
+        EXPECT_EQ(name.find_first_of(std::string("/") + kz::kSeparatorSciezki), std::string::npos);
+    }
+    EXPECT_EQ(g_search.deleted.back(), inside + "plik.txt");
     EXPECT_FALSE(exists(root_ + "/out/plik.txt"));
     EXPECT_TRUE(exists(root_ + "/obok.txt"));
     EXPECT_TRUE(exists(root_ + "/out/sub/w.txt"));
     EXPECT_EQ(g_search.next, g_search.names.size()) << "every entry was taken";
     EXPECT_EQ(g_search.calls, (std::vector<std::string>{"make", "open 0", "close", "destroy"}));
+}
+
+// Hosts differ in which call yields the first entry; one that hands it over
+// both as the search opens and at the first step gets it deleted once.
+TEST_F(FolderClearing, TheFirstEntryCountsWhicheverCallYieldsIt) {
+    const std::string out = root_ + "/out" + kz::kSeparatorSciezki;
+    const struct {
+        bool findfirst;
+        std::vector<std::string> names;
+    } cases[] = {
+        {false, {"a.txt", "b.txt"}},
+        {true, {"a.txt", "b.txt"}},
+        {true, {"a.txt", "a.txt", "b.txt"}},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        SCOPED_TRACE(testing::Message() << "findfirst " << c.findfirst << ", " << c.names.size() << " names");
+        g_search.findfirst = c.findfirst;
+        g_search.names = c.names;
+        g_search.next = c.findfirst ? 1 : 0;
+        kz::wyczyscKatalog((root_ + "/out").c_str(), recordAndDelete);
+        EXPECT_EQ(g_search.deleted, (std::vector<std::string>{out + "a.txt", out + "b.txt"}));
+    }
+}
+
+// A path in the host's code page names the file by its bytes as they stand
+// where such a file exists (a host that converts nothing), and otherwise by
+// the file system's conversion of its letters, three-byte ones included.
+TEST_F(FolderClearing, ADeletionTriesThePathsBytesFirstThenItsConvertedName) {
+    const std::string folder = root_ + "/out/";
+    const std::string boxes = "\xC4\xB3\x86";  // ─│ą: U+2500, U+2502, U+0105
+    const struct {
+        const char* what;
+        bool asBytes, converted;  // which of the two names exist before
+        bool deleted, bytesLeft, convertedLeft;
+    } cases[] = {
+        {"only the converted name", false, true, true, false, false},
+        {"only the bytes", true, false, true, false, false},
+        {"both: the bytes go first", true, true, true, false, true},
+        {"neither", false, false, false, false, false},
+    };
+    const auto asBytes = hadrek::platform::rawFileSystemPath(folder + boxes);
+    const auto converted = hadrek::utf8Path(folder + "\u2500\u2502\u0105");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(asBytes);
+        fs::remove(converted);
+        if (c.asBytes) std::ofstream(asBytes) << "x";
+        if (c.converted) std::ofstream(converted) << "x";
+        EXPECT_EQ(kz::usunPlik((folder + boxes).c_str()), c.deleted);
+        EXPECT_EQ(fs::exists(asBytes), c.bytesLeft);
+        EXPECT_EQ(fs::exists(converted), c.convertedLeft);
+    }
 }
 
 TEST_F(FolderClearing, ASearchThatDoesNotOpenIsNotClosedButItsObjectIsDestroyed) {

@@ -16,7 +16,8 @@ ParsedOptions parse(std::vector<std::string> arguments) { return parseOptions(ar
 
 TEST(Options, ValuesReachTheOptions) {
     const ParsedOptions parsed = parse({"--plugin", "p.dll", "--run", "3", "--record-size", "Tzak_dok=-2", "--no-table",
-                                        "Tzak", "--missing", "52256,7", "--seed", "18446744073709551615", "--report"});
+                                        "Tzak", "--missing", "52256,7", "--seed", "18446744073709551615", "--report",
+                                        "--host-variant", "findfirst,lazy-text", "--host-variant", "raw-paths"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const HostOptions& o = *parsed.options;
     EXPECT_EQ(o.pluginPath, "p.dll");
@@ -27,6 +28,11 @@ TEST(Options, ValuesReachTheOptions) {
     EXPECT_EQ(o.seed, 18446744073709551615u);
     EXPECT_TRUE(o.report);
     EXPECT_FALSE(o.debugger);
+    EXPECT_EQ(o.hostVariants,
+              bitOf(HostVariant::Findfirst) | bitOf(HostVariant::LazyText) | bitOf(HostVariant::RawPaths));
+    HostVariants every = 0;
+    for (const HostVariantRow& row : hostVariantRows()) every |= bitOf(row.variant);
+    EXPECT_EQ(parse({"--plugin", "p", "--host-variant", "all"}).options->hostVariants, every);
 }
 
 TEST(Options, RefusalsSayWhatIsWrong) {
@@ -41,6 +47,9 @@ TEST(Options, RefusalsSayWhatIsWrong) {
         {{"--generate", "100000001"}, "--generate needs a count from 0 to 100000000, not 100000001"},
         {{"--plugin", "p", "--seed", "-1"}, "--seed needs a whole number from 0, not -1"},
         {{"--plugin", "p", "--fail-at", "0"}, "--fail-at needs a count from 1, not 0"},
+        {{"--plugin", "p", "--host-variant", "findfirst,raw"},
+         "--host-variant takes close-answers-one, print-answers-zero, findfirst, raw-paths, lazy-text, "
+         "wide-objects, descriptor-writes or all, not raw"},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedOptions parsed = parse(arguments);
@@ -62,6 +71,10 @@ TEST(Options, HelpListsEveryOptionOnceWithItsFactsFilledIn) {
         if (!row.value.empty()) {
             EXPECT_EQ(parse({"--plugin", "p", name}).error, "option " + name + " needs a value");
         }
+    }
+    for (const HostVariantRow& row : hostVariantRows()) {
+        const std::string entry = "\n  " + std::string(row.name) + " ";
+        EXPECT_NE(help.find(entry), std::string::npos) << entry;
     }
 }
 

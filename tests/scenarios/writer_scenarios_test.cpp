@@ -16,6 +16,7 @@
 #include "field_rules.hpp"
 #include "host/core/utf8_path.hpp"
 #include "host/text/mazovia.hpp"
+#include "tests/scenarios/export_checks.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/options_ini.hpp"
 #include "tests/support/process.hpp"
@@ -119,24 +120,13 @@ Writing write(const std::string& data, const std::string& keys, const Options& o
 
 // The entries of a folder, sorted; folders end with '/'.
 std::vector<std::string> entries(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(hadrek::utf8Path(folder), error)) {
-        const std::u8string name = entry.path().filename().u8string();
-        names.push_back(std::string(name.begin(), name.end()) + (entry.is_directory() ? "/" : ""));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return entriesOf(hadrek::utf8Path(folder), [](const fs::path& name) {
+        const std::u8string utf8 = name.u8string();
+        return std::string(utf8.begin(), utf8.end());
+    });
 }
 
 std::string exported(const Writing& w, const std::string& file) { return readFile(w.out + "/" + file); }
-
-std::vector<std::string> messages(const HostRun& r) {
-    std::vector<std::string> out;
-    for (const auto& e : r.all("message"))
-        out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
-    return out;
-}
 
 std::string counted(int invoices, int receipts) {
     return "Uwaga: Wyeksportowano " + std::to_string(invoices) + " faktur zakupu\nUwaga: Wyeksportowano " +
@@ -151,22 +141,6 @@ std::string fileName(char letter, int number) {
     char name[32];
     std::snprintf(name, sizeof name, "DOWODY.%c%02d.TXT", letter, number);
     return name;
-}
-
-// Every stream opened was closed, every list block made was freed.
-void expectNothingLeftOpen(const HostRun& r) {
-    std::size_t opened = 0, closed = 0;
-    for (const auto& e : r.all("file")) {
-        if (e["action"] == "open" && e["result"] == "ok") ++opened;
-        if (e["action"] == "close") ++closed;
-    }
-    std::set<int> made, freed;
-    for (const auto& e : r.all("memory")) {
-        if (e["action"] == "resize" && e["result"] == "ok") made.insert(e["block"].get<int>());
-        if (e["action"] == "free") freed.insert(e["block"].get<int>());
-    }
-    EXPECT_EQ(opened, closed) << "streams left open";
-    EXPECT_EQ(made, freed) << "blocks left";
 }
 
 const char* const kAll = "F12 Ctrl-Ins F12";

@@ -39,6 +39,7 @@ T get(const void* storage, unsigned offset) {
 }  // namespace
 
 void makeDelegate(void* storage, void* object, void* dispatch, std::uint16_t ordinal) {
+    widenObject(storage, kDelegateSize);
     put(storage, kDelegateTable, &kDelegateEntries[0]);
     put(storage, kDelegateObject, object);
     put(storage, kDelegateDispatch, dispatch);
@@ -51,6 +52,7 @@ void destroyDelegate(void* storage) {
     const auto live = liveDelegates().find(storage);
     if (live == liveDelegates().end())
         fatal(kExitDeadDelegate, serviceMessage(kz::Slot::DelegateDestroy, "was handed a delegate that is not alive"));
+    checkWideObject(storage, kDelegateSize, kz::Slot::DelegateDestroy);
     context().log.write({{"event", "delegate"}, {"action", "destroy"}, {"dispatch", live->second}});
     liveDelegates().erase(live);
     put(storage, kDelegateMark, std::uint32_t{0});
