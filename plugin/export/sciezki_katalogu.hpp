@@ -20,6 +20,11 @@ extern const char kSeparatorSciezki;
 inline constexpr std::size_t kDlugoscKatalogu = sizeof(OpcjeEksportu::katalogWyjsciowy) - 1;
 static_assert(kDlugoscKatalogu == 259);
 inline constexpr std::size_t kMiejsceNaSciezke = kDlugoscKatalogu + 1 + kDirSearchNameRoom;
+// The longest folder, the separator, the longest name a search object can
+// end inside its room and the NUL: every path built from a folder and a
+// name ended inside their rooms fits, so zlozSciezke refuses only an
+// unended one.
+static_assert(kDlugoscKatalogu + 1 + (kDirSearchNameRoom - 1) + 1 <= kMiejsceNaSciezke);
 
 // `katalog`, the separator and `nazwa` into `cel`; false, with `cel`
 // empty, when that would not fit.
