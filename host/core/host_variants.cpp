@@ -11,8 +11,8 @@ namespace {
 
 constexpr HostVariantRow kRows[] = {
     {HostVariant::CloseAnswersOne, "close-answers-one",
-     "52305 answers 1 after a good close, -1 when it could not flush"},
-    {HostVariant::PrintAnswersZero, "print-answers-zero", "52541 answers 0 after a good print, -1 when it failed"},
+     "52305 answers 1 after a good close, -1 when it\ncould not flush"},
+    {HostVariant::PrintAnswersZero, "print-answers-zero", "52541 answers 0 after a good print, -1 when it\nfailed"},
     {HostVariant::Findfirst, "findfirst", "40503 already yields the first entry; 40504 the rest"},
     {HostVariant::RawPaths, "raw-paths",
      "every file service hands path bytes to the file system\nas they are (Windows: the C library's byte calls)"},

@@ -185,7 +185,7 @@ constexpr OptionRow kRows[] = {
      "runner, file open, print and close, folder search);\n"
      "raise N run by run until a run meets no fault",
      failAt},
-    {"--host-variant", "NAME[,NAME...]",
+    {"--host-variant", "NAME[,...]",
      "behave as another host may where the interface leaves\n"
      "it open (Host variants below; all: every one)",
      hostVariants},
