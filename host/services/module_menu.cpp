@@ -41,7 +41,9 @@ int KZ_CDECL menuAddCommand(const kz::MenuCommandDescriptor* descriptor) {
                     {"action", "add"},
                     {"id", command.id},
                     {"label", text::toUtf8(command.label)},
-                    {"fixed", descriptor->fixed}});
+                    {"fixed", descriptor->fixed},
+                    {"zero", descriptor->zero},
+                    {"last", descriptor->last}});
     host.menu.push_back(std::move(command));
     return 0;
 }
