@@ -35,7 +35,7 @@ const std::vector<Pin> kTzakPins = {
     {"gross", 275, 8, tzak::kWartoscBrutto, 0},
     {"second id", 893, 4, tzak::kDrugiIdDokumentu, 0},
     {"id", 897, 4, tzak::kIdDokumentu, 0},
-    {"record size", 901, 0, kRozmiarTzak, 0},
+    {"record size", 901, 0, kRozmiarTzak, 0},  // where a next field would start
 };
 const std::vector<Pin> kTzakDokPins = {
     {"description", 2, 121, tzak_dok::kOpisPozycji.offset, tzak_dok::kOpisPozycji.room},
@@ -46,14 +46,14 @@ const std::vector<Pin> kTzakDokPins = {
     {"rate kind", 166, 2, tzak_dok::kRodzajStawki, 0},
     {"additional value", 192, 8, tzak_dok::kWartoscDodatkowa, 0},
     {"extra text", 540, 86, tzak_dok::kTekstDodatkowy.offset, tzak_dok::kTekstDodatkowy.room},
-    {"record size", 626, 0, kRozmiarTzakDok, 0},
+    {"record size", 626, 0, kRozmiarTzakDok, 0},  // where a next field would start
 };
 
 TEST(RecordLayout, TheInterfaceNamesEveryPinnedPlace) {
     for (const auto* pins : {&kTzakPins, &kTzakDokPins})
         for (const Pin& p : *pins) {
             EXPECT_EQ(p.interfaceOffset, p.offset) << p.name;
-            if (p.interfaceRoom) EXPECT_EQ(p.interfaceRoom, p.room) << p.name;
+            EXPECT_EQ(p.interfaceRoom ? p.interfaceRoom : p.room, p.room) << p.name;
         }
     EXPECT_EQ(tzak::kWartosciJakZapisane, 0x01);
 }
