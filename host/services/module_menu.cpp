@@ -60,7 +60,9 @@ int KZ_CDECL menuAddCommand(kz::MenuCommandDescriptor* descriptor) {
                     {"action", "add"},
                     {"id", command.id},
                     {"label", text::toUtf8(command.label)},
-                    {"fixed", descriptor->fixed}});
+                    {"fixed", descriptor->fixed},
+                    {"zero", descriptor->zero},
+                    {"last", descriptor->last}});
     if (hostVariant(HostVariant::DescriptorWrites)) {
         command.descriptor = descriptor;
         command.link = kMenuLink + static_cast<std::uint32_t>(host.menu.size());

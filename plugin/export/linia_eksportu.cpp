@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
@@ -19,19 +20,16 @@ constexpr int kDoSetnych = 100;  // 52179 rounds ten-thousandths to whole hundre
 // An additional value strictly inside this bound leaves its field empty.
 constexpr double kProgWartosciDodatkowej = 0.00001;
 
-// The largest double in fixed notation: 309 digits, sign, point, two
-// decimals.
 constexpr std::size_t kMiejsceNaKwote = 320;
+// Any double fits with its NUL, so the conversion cannot fail: the largest
+// in fixed notation has max_exponent10 + 1 digits, then the sign, the point
+// and two decimals ("-nan" and "-inf" are shorter).
+static_assert(std::numeric_limits<double>::max_exponent10 + 1 + 1 + 1 + 2 + 1 <= kMiejsceNaKwote);
 
 // "%0.2f" as the C locale prints it: a full stop whatever locale the host's
 // terminal front end set for its drawing.
 void formatujKwote(char (&cel)[kMiejsceNaKwote], double kwota) {
-    const auto wynik = std::to_chars(cel, cel + sizeof cel - 1, kwota, std::chars_format::fixed, 2);
-    if (wynik.ec != std::errc{}) {
-        cel[0] = '\0';
-        return;
-    }
-    *wynik.ptr = '\0';
+    *std::to_chars(cel, cel + sizeof cel - 1, kwota, std::chars_format::fixed, 2).ptr = '\0';
 }
 
 const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {

@@ -13,6 +13,13 @@ namespace kz {
 namespace {
 
 constexpr int kOrdinalListSize = 256;
+// The longest list, every kept ordinal of five digits in place of its
+// conversion, fits with its NUL: the list is never cut.
+constexpr std::size_t kDigitsOfAnOrdinal = 5;
+constexpr std::size_t kConversionOfAnOrdinal = 3;  // "%hu"
+static_assert(texts::kFunkcjeONumerach.size() +
+                  kKeptMissingOrdinals * (texts::kKolejnyNumer.size() - kConversionOfAnOrdinal + kDigitsOfAnOrdinal) <
+              kOrdinalListSize);
 
 int compareOrdinals(const void* a, const void* b) {
     return *static_cast<const std::uint16_t*>(a) - *static_cast<const std::uint16_t*>(b);
@@ -34,9 +41,8 @@ int missingFunctionText(char* buffer) {
         for (unsigned i = 0; i < kept; ++i) sorted[i] = missing.ordinals[i];
         std::qsort(sorted, kept, sizeof sorted[0], compareOrdinals);
         int length = std::snprintf(list, sizeof list, "%s", texts::kFunkcjeONumerach.c_str());
-        for (unsigned i = 0; i < kept && length < kOrdinalListSize; ++i)
+        for (unsigned i = 0; i < kept; ++i)
             length += std::snprintf(list + length, sizeof list - length, texts::kKolejnyNumer.c_str(), sorted[i]);
-        if (length > kOrdinalListSize - 1) length = kOrdinalListSize - 1;
         list[length - 1] = '\0';  // the comma after the last ordinal
     }
     std::snprintf(buffer, kReportBufferSize, texts::kBrakujaceFunkcje.c_str(), texts::kOpisWtyczki.c_str(), list,

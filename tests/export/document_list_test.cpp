@@ -72,8 +72,24 @@ PozycjaListy item(std::int16_t type, const char* date, const char* number) {
     return p;
 }
 
+// Both texts filled to their last byte with no NUL, and different bytes
+// behind each: a comparison must end with the field.
+PozycjaListy filled(const char (&date)[14], const char (&number)[18], char behind) {
+    PozycjaListy p = item(713, "", "");
+    std::memcpy(p.dataWystawienia, date, sizeof p.dataWystawienia);
+    std::memcpy(p.numerDokumentu, number, sizeof p.numerDokumentu);
+    p.nazwaKontrahenta[0] = behind;
+    p.idDokumentu = behind;
+    return p;
+}
+
+template <std::size_t N>
+std::string text(const char (&field)[N]) {
+    return shown(std::string(field, strnlen(field, N)));
+}
+
 std::string describe(const PozycjaListy& p) {
-    return std::to_string(p.typDokumentu) + " " + shown(p.dataWystawienia) + " " + shown(p.numerDokumentu);
+    return std::to_string(p.typDokumentu) + " " + text(p.dataWystawienia) + " " + text(p.numerDokumentu);
 }
 
 int sign(int value) { return (value > 0) - (value < 0); }
@@ -96,6 +112,9 @@ TEST(ListOrder, ComparesTypeThenDateDescendingThenNumber) {
         // Bytes compare unsigned: Mazovia letters sort after ASCII.
         {item(713, "2026-03-05", "\x9C\242d\xA6"), item(713, "2026-03-05", "Z"), 1},
         {item(713, "2026-03-05", "Z"), item(713, "2026-03-05", "\x9C\242d\xA6"), -1},
+        {filled("2026-03-05/12", "FZ/2026/03/000017", 'A'), filled("2026-03-05/12", "FZ/2026/03/000017", 'B'), 0},
+        {filled("2026-03-05/12", "FZ/2026/03/000017", 'B'), filled("2026-03-05/12", "FZ/2026/03/000018", 'A'), -1},
+        {filled("2026-03-05/13", "FZ/2026/03/000017", 'A'), filled("2026-03-05/12", "FZ/2026/03/000017", 'B'), -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(describe(c.a) + " against " + describe(c.b));

@@ -5,6 +5,7 @@
 // tests/scenarios/writer_scenarios_test.cpp.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -31,7 +32,8 @@ void KZ_CDECL dateSplit(const void*, std::int16_t* year, std::int16_t* month, st
 }
 void KZ_CDECL rateText(char* buffer, int rateKind) { std::snprintf(buffer, kz::kRateTextSize, "k%d", rateKind); }
 double KZ_CDECL convert(int, int, double amount) { return amount; }
-double KZ_CDECL roundAmount(double amount, int) { return amount; }
+// As the host rounds: to whole units, half away from zero.
+double KZ_CDECL roundAmount(double amount, int unit) { return std::round(amount / unit) * unit; }
 char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit) {
     const std::size_t length = strnlen(source, static_cast<std::size_t>(limit));
     std::memcpy(destination, source, length);
@@ -112,6 +114,23 @@ TEST_F(ExportLine, AnAdditionalValueIsEmptyOnlyStrictlyInsideATenThousandthOfAUn
         const auto f = printLine();
         ASSERT_EQ(f.size(), 18u) << g_printed;
         EXPECT_EQ(f[7], c.field);
+    }
+}
+
+TEST_F(ExportLine, TheLineValueIsRoundedToHundredthsOfAUnit) {
+    // Stored ten-thousandths whose printed value differs when rounded to
+    // tens or thousands of them, or not at all.
+    const struct {
+        double stored;
+        const char* field;
+    } cases[] = {{12345, "1.23"}, {-12345, "-1.23"}, {10050, "1.01"}, {-10050, "-1.01"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("stored " + std::to_string(c.stored));
+        std::memcpy(line_.data() + kz::tzak_dok::kWartoscPozycji, &c.stored, sizeof c.stored);
+        g_printed.clear();
+        const auto f = printLine();
+        ASSERT_EQ(f.size(), 18u) << g_printed;
+        EXPECT_EQ(f[6], c.field);
     }
 }
 

@@ -2,13 +2,16 @@
 // is constructed is destroyed exactly once, whatever ends the run.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "plugin/export/export_command.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
 namespace {
@@ -28,7 +31,12 @@ struct Calls {
     bool freeThrows = false;
     const void* runnerObject = nullptr;
     const void* runnerBuffer = nullptr;
+    std::vector<std::string> options;  // the options handler's host calls
+    int pickerResult = 0;
 } calls;
+
+// The one block the deleting destructor may hand back.
+void* g_deleted;
 
 void* KZ_THISCALL construct(void* self) {
     ++calls.constructed;
@@ -60,6 +68,19 @@ int KZ_CDECL runner(void* object, const void*, int id, void* buffer, ...) {
     return calls.runnerResult;
 }
 
+int KZ_CDECL exchange(void*, int fieldsToBuffer) {
+    calls.options.push_back("exchange " + std::to_string(fieldsToBuffer));
+    return 0;
+}
+int KZ_CDECL picker(const char*, char*) {
+    calls.options.push_back("picker");
+    return calls.pickerResult;
+}
+int KZ_CDECL redraw(int, int, int) {
+    calls.options.push_back("redraw");
+    return 0;
+}
+
 class ExportObject : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -71,6 +92,9 @@ protected:
         put(Slot::MemoryFree, &memoryFree);
         put(Slot::IniAccess, &ini);
         put(Slot::DialogRun, &runner);
+        put(Slot::DialogDataExchange, &exchange);
+        put(Slot::FolderPicker, &picker);
+        put(Slot::DialogRedraw, &redraw);
     }
     template <typename F>
     static void put(Slot slot, F* function) {
@@ -136,13 +160,48 @@ TEST_F(ExportObject, TearDownFreesTheListOnceAndAlwaysDestroysTheBase) {
 }
 
 TEST_F(ExportObject, DeletingDestructorThroughTheTable) {
-    alignas(kz::CZrobListeDokumentow) unsigned char storage[sizeof(kz::CZrobListeDokumentow)];
-    auto* object = new (storage) kz::CZrobListeDokumentow;
     using Deleting = void*(KZ_THISCALL*)(void*, unsigned);
     const auto entry0 = reinterpret_cast<Deleting>(const_cast<void*>(kz::kTablicaMetod[0]));
-    EXPECT_EQ(entry0(object, 0), object) << "flag bit 0 clear: storage stays the caller's";
-    EXPECT_EQ(calls.destroyed, 1);
-    EXPECT_EQ(object->tablicaMetod_, kz::kTablicaMetod);
+    for (const unsigned flags : {0u, 1u}) {
+        SCOPED_TRACE(flags);
+        SetUp();
+        auto* object = new kz::CZrobListeDokumentow;
+        g_deleted = nullptr;
+        EXPECT_EQ(entry0(object, flags), object);
+        EXPECT_EQ(calls.destroyed, 1);
+        // Flag bit 0 hands the memory back; clear, it stays the caller's.
+        EXPECT_EQ(g_deleted, flags ? object : nullptr);
+        if (!flags) {
+            EXPECT_EQ(object->tablicaMetod_, kz::kTablicaMetod);
+            ::operator delete(object);
+        }
+    }
+}
+
+TEST_F(ExportObject, TheOptionsCommandHandlerServesOnlyTheChooseButtonAsItIsPressed) {
+    using Handler = int(KZ_THISCALL*)(void*, std::uint16_t, std::uint16_t);
+    const auto entry2 = reinterpret_cast<Handler>(const_cast<void*>(kz::kTablicaMetod[2]));
+    const std::vector<std::string> chosen = {"exchange 1", "picker", "exchange 0", "redraw"};
+    const struct {
+        std::uint16_t command, phase;
+        int picked, result;
+        std::vector<std::string> hostCalls;
+    } cases[] = {
+        {kz::kPrzyciskWybierz, 1, 0, 4098, chosen},
+        {kz::kPrzyciskWybierz, 1, -1, -2, {"exchange 1", "picker"}},
+        {kz::kPrzyciskWybierz, 0, 0, 0, {}},
+        {kz::kPrzyciskWybierz, 2, 0, 0, {}},
+        {kz::kPrzyciskOk, 1, 0, 0, {}},
+        {kz::kPrzyciskWybierz - 1, 1, 0, 0, {}},
+    };
+    kz::CZrobListeDokumentow object;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.command) + " in phase " + std::to_string(c.phase));
+        calls.options.clear();
+        calls.pickerResult = c.picked;
+        EXPECT_EQ(entry2(&object, c.command, c.phase), c.result);
+        EXPECT_EQ(calls.options, c.hostCalls);
+    }
 }
 
 TEST_F(ExportObject, FreshObjectIsZeroedAndCarriesTheClassTable) {
@@ -158,3 +217,15 @@ TEST_F(ExportObject, FreshObjectIsZeroedAndCarriesTheClassTable) {
 }
 
 }  // namespace
+
+// Every block of this test goes through these, so the deleting destructor's
+// hand-back can be seen.
+void* operator new(std::size_t size) {
+    if (void* block = std::malloc(size ? size : 1)) return block;
+    throw std::bad_alloc();
+}
+void operator delete(void* block) noexcept {
+    g_deleted = block;
+    std::free(block);
+}
+void operator delete(void* block, std::size_t) noexcept { operator delete(block); }

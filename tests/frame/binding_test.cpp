@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "plugin/frame/exports.hpp"
 #include "plugin/frame/plugin_state.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/windows_api.hpp"
@@ -67,6 +68,22 @@ TEST_F(LazyBinding, MissingFunctionIsRecordedAndAnswersNothing) {
     EXPECT_EQ(stray, nullptr) << "null is stored in the slot too";
     EXPECT_EQ(kz::missingFunctions().count, before + 1);
     EXPECT_EQ(kz::missingFunctions().ordinals[before], 12345);
+}
+
+int g_commandsAdded;
+int KZ_CDECL addCommand(const kz::MenuCommandDescriptor*) { return ++g_commandsAdded; }
+
+// A host that ignored the refused attach still activates: the command, which
+// would reach the gap, is not offered.
+TEST_F(LazyBinding, ActivationWithAFunctionMissingOffersNoCommand) {
+    void* stray;
+    kz::bindHostFunction(12345, &stray);
+    void*& menuAdd = kz_hostSlots[static_cast<unsigned>(Slot::MenuAddCommand)];
+    void* const kept = menuAdd;
+    menuAdd = reinterpret_cast<void*>(&addCommand);
+    EXPECT_EQ(kz_activate(0), 0);
+    EXPECT_EQ(g_commandsAdded, 0);
+    menuAdd = kept;
 }
 
 }  // namespace

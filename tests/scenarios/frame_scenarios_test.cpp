@@ -29,7 +29,15 @@ HostRun run(const HostRunOptions& options, const std::string& suffix = "") {
     return runHost(testName() + suffix, options);
 }
 
-std::string stopText(const HostRun& r) { return r.only("stop").value("text", ""); }
+// The one STOP box's text; each box carries its caption, the help number and
+// the style words in their places.
+std::string stopText(const HostRun& r) {
+    const auto box = r.only("stop");
+    EXPECT_EQ(box.value("caption", ""), "STOP!!!");
+    EXPECT_EQ(box.value("help", 0), kz::kStopBoxHelp);
+    EXPECT_EQ(box.value("style", nlohmann::json()), nlohmann::json({kz::kStopBoxStyle, kz::kStopBoxStyle2}));
+    return box.value("text", "");
+}
 
 TEST(LifeCycle, GoodHostAttachesActivatesAndDetaches) {
     const HostRun r = run({});
@@ -47,6 +55,8 @@ TEST(LifeCycle, GoodHostAttachesActivatesAndDetaches) {
     EXPECT_EQ(menu[0]["id"], 31042);
     EXPECT_EQ(menu[0]["label"], "K~a~lvet zakupy");
     EXPECT_EQ(menu[0]["fixed"], 0x43080000u);
+    EXPECT_EQ(menu[0]["zero"], 0);
+    EXPECT_EQ(menu[0]["last"], 0);
     EXPECT_EQ(menu[1]["action"], "remove");
     EXPECT_EQ(menu[1]["id"], 31042);
     EXPECT_EQ(r.count("stop"), 0u);
@@ -137,6 +147,8 @@ TEST(Checks, AttachVerdicts) {
         {{"--refuse-module", "nie"}, -1, false},
         {{"--record-size", "Tzak=901", "--record-size", "Tzak_dok=626"}, 0, true},
         {{"--record-size", "Tzak_dok=625"}, -1, true},
+        // No box to tell it in: the report says nothing.
+        {{"--missing", "35802"}, -1, false},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -147,6 +159,7 @@ TEST(Checks, AttachVerdicts) {
         ASSERT_EQ(r.exitCode, 0);
         EXPECT_EQ(r.exportCalls(PluginExport::Attach).at(0)["result"], c.attach);
         EXPECT_EQ(r.exportCalls(PluginExport::Activate).at(0)["args"][0], c.attach == 0 ? 0 : 1);
+        EXPECT_EQ(r.exportCalls(PluginExport::Activate).at(0)["result"], 0);
         EXPECT_EQ(r.count("table") > 0, c.sizesChecked);
         // Refused or not, nothing is shown during attach itself, and a
         // refused plug-in adds no command.
@@ -207,6 +220,7 @@ TEST(Report, TableSizes) {
          "\x01tp25p40\x01Tzak\t901\t900\n\x01tp25p40\x01Tzak_dok\t626\tbrak\n"},
         {{"--record-size", "Tzak_dok=700"}, "\x01tp25p40\x01Tzak_dok\t626\t700\n"},
         {{"--no-table", "52"}, "\x01tp25p40\x01Tzak\t901\tbrak\n"},
+        {{"--record-size", "Tzak=-2"}, "\x01tp25p40\x01Tzak\t901\t-2\n"},
     };
     int n = 0;
     for (const Case& c : cases) {
@@ -226,10 +240,25 @@ TEST(Report, TableSizeRowsLineUpUnderTheirHeadings) {
     EXPECT_EQ(lines[6], "Tzak_dok              626           brak");
 }
 
-TEST(Report, HostRefusalIsShownLiterally) {
-    const HostRun r = run(withArguments({"--refuse-module", "Licencja wygasła (100% pewności) %s %d"}));
-    ASSERT_EQ(r.exitCode, 0);
-    EXPECT_EQ(stopText(r), "Licencja wygasła (100% pewności) %s %d");
+TEST(Report, HostRefusalIsShownLiterallyWithinTheReportBuffer) {
+    const std::string literal = "Licencja wygasła (100% pewności) %s %d";
+    const std::string tooLong(4000, 'x');
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string text;
+    };
+    const Case cases[] = {
+        {{"--refuse-module", literal}, literal},
+        {{"--refuse-module", literal, "--interface-version", "113"}, literal},
+        {{"--refuse-module", tooLong}, tooLong.substr(0, 3071)},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.back().substr(0, 40));
+        const HostRun r = run(withArguments(c.arguments), std::to_string(n++));
+        ASSERT_EQ(r.exitCode, 0);
+        EXPECT_EQ(stopText(r), c.text);
+    }
 }
 
 // Arguments reach the host whole on both flavours: a text and a folder
