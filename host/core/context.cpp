@@ -1,7 +1,8 @@
 #include "host/core/context.hpp"
 
 #include <cstdio>
-#include <cstdlib>
+
+#include "host/core/quick_exit.hpp"
 
 namespace hadrek {
 
@@ -17,7 +18,7 @@ void fatal(int exitCode, const std::string& message, nlohmann::json event) {
     event["message"] = message;
     context().log.write(event);
     std::fflush(nullptr);
-    std::_Exit(exitCode);
+    quickExit(exitCode);
 }
 
 void misuse(kz::Slot service, std::string_view what) {

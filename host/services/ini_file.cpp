@@ -1,5 +1,6 @@
 #include "host/services/ini_file.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -39,10 +40,15 @@ std::optional<KeyValue> keyValue(std::string_view line) {
     return KeyValue{trim(line.substr(0, equals)), trim(line.substr(equals + 1))};
 }
 
+// Of a character std::isxdigit accepted.
+int hexDigit(char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; }
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view text) {
     IniDocument document;
+    // Room for the key a later set() may add as well.
+    document.lines_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 2);
     while (!text.empty()) {
         const auto end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -55,8 +61,14 @@ IniDocument IniDocument::parse(std::string_view text) {
 }
 
 std::string IniDocument::serialize() const {
+    std::size_t size = 0;
+    for (const std::string& line : lines_) size += line.size() + 2;
     std::string text;
-    for (const std::string& line : lines_) text += line + "\r\n";
+    text.reserve(size);
+    for (const std::string& line : lines_) {
+        text += line;
+        text += "\r\n";
+    }
     return text;
 }
 
@@ -73,7 +85,9 @@ std::optional<std::string> IniDocument::get(std::string_view section, std::strin
 }
 
 void IniDocument::set(std::string_view section, std::string_view key, std::string_view value) {
-    const std::string entry = std::string(key) + "=" + std::string(value);
+    std::string entry;
+    entry.reserve(key.size() + 1 + value.size());
+    entry.append(key).append("=").append(value);
     // New keys go after the section's last non-blank line.
     std::optional<std::size_t> insertAt;
     bool inSection = false;
@@ -127,7 +141,11 @@ std::optional<RecordFormat> parseRecordFormat(std::string_view format) {
 }
 
 std::string encodeRecord(const RecordFormat& format, const std::vector<std::string_view>& texts) {
+    std::size_t size = 0;
+    for (std::size_t k = 0; k < format.widths.size(); ++k)
+        size += format.pieces[k].size() + 2 + std::min(texts[k].size(), static_cast<std::size_t>(format.widths[k]));
     std::string value;
+    value.reserve(size + format.pieces.back().size());
     for (std::size_t k = 0; k < format.widths.size(); ++k) {
         value += format.pieces[k];
         value += '"';
@@ -175,7 +193,7 @@ std::optional<std::vector<std::string>> decodeRecord(const RecordFormat& format,
             const char escaped = value[at++];
             if (escaped == 'x' && at + 2 <= value.size() && std::isxdigit(static_cast<unsigned char>(value[at])) &&
                 std::isxdigit(static_cast<unsigned char>(value[at + 1]))) {
-                text += static_cast<char>(std::stoi(std::string(value.substr(at, 2)), nullptr, 16));
+                text += static_cast<char>(hexDigit(value[at]) << 4 | hexDigit(value[at + 1]));
                 at += 2;
             } else {
                 text += escaped;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <utility>
 
 #include "host/text/mazovia.hpp"
 
@@ -61,15 +60,48 @@ Line splitDirective(std::string_view line) {
     return {line.substr(close + 1), parseStops(line.substr(2, close - 2))};
 }
 
-// The visible cells of a line body, cut at its tabs.
-std::vector<CellRow> segmentsOf(std::string_view body) {
-    std::vector<CellRow> segments(1);
+// The cells a stretch of the body takes, from `pos` up to its next tab.
+std::size_t segmentWidth(std::string_view body, std::size_t pos) {
+    std::size_t width = 0;
+    while (pos < body.size() && body[pos] != kTab) {
+        const char byte = body[pos];
+        if (isHotKeyMark(body, pos)) {
+            ++width;
+            pos += 3;
+            continue;
+        }
+        if (byte != kEmphasis && byte != kKeyName && byte != kClose) ++width;
+        ++pos;
+    }
+    return width;
+}
+
+// A tab moves on to its stop (a right stop ends the stretch after the tab
+// there), but never back: past its stop, or without one, it leaves one cell.
+void moveToStop(CellRow& row, const std::vector<TabStop>& stops, std::size_t tab, std::size_t nextWidth) {
+    const auto cursor = static_cast<std::ptrdiff_t>(row.size());
+    std::ptrdiff_t target = -1;
+    if (tab < stops.size()) {
+        const TabStop& stop = stops[tab];
+        target = stop.right ? stop.column - static_cast<std::ptrdiff_t>(nextWidth) : stop.column;
+    }
+    row.resize(static_cast<std::size_t>(target >= cursor ? target : cursor + 1));
+}
+
+// Drawn straight into one row, the stretch after a tab measured first:
+// lines are rendered on every redraw, so no stretch gets a row of its own.
+CellRow renderLine(std::string_view line) {
+    const Line parts = splitDirective(line);
+    const std::string_view body = parts.body;
+    CellRow row;
+    row.reserve(body.size());
     Attr attr = Attr::Normal;
+    std::size_t tabs = 0;
     std::size_t pos = 0;
     while (pos < body.size()) {
         const char byte = body[pos];
         if (byte == kTab) {
-            segments.emplace_back();
+            moveToStop(row, parts.stops, tabs++, segmentWidth(body, pos + 1));
         } else if (byte == kEmphasis) {
             attr = Attr::Emphasis;
         } else if (byte == kKeyName) {
@@ -77,32 +109,13 @@ std::vector<CellRow> segmentsOf(std::string_view body) {
         } else if (byte == kClose) {
             attr = Attr::Normal;
         } else if (isHotKeyMark(body, pos)) {
-            segments.back().push_back({decode(static_cast<unsigned char>(body[pos + 1])), Attr::HotKey});
+            row.push_back({decode(static_cast<unsigned char>(body[pos + 1])), Attr::HotKey});
             pos += 3;
             continue;
         } else {
-            segments.back().push_back({displayChar(static_cast<unsigned char>(byte)), attr});
+            row.push_back({displayChar(static_cast<unsigned char>(byte)), attr});
         }
         ++pos;
-    }
-    return segments;
-}
-
-CellRow renderLine(std::string_view line) {
-    const Line parts = splitDirective(line);
-    std::vector<CellRow> segments = segmentsOf(parts.body);
-    CellRow row = std::move(segments.front());
-    for (std::size_t k = 1; k < segments.size(); ++k) {
-        const CellRow& segment = segments[k];
-        const auto cursor = static_cast<std::ptrdiff_t>(row.size());
-        std::ptrdiff_t target = -1;
-        if (k - 1 < parts.stops.size()) {
-            const TabStop& stop = parts.stops[k - 1];
-            target = stop.right ? stop.column - static_cast<std::ptrdiff_t>(segment.size()) : stop.column;
-        }
-        const std::ptrdiff_t start = target >= cursor ? target : cursor + 1;
-        row.resize(static_cast<std::size_t>(start));
-        row.insert(row.end(), segment.begin(), segment.end());
     }
     return row;
 }
@@ -112,6 +125,7 @@ CellRow renderLine(std::string_view line) {
 std::vector<CellRow> renderText(std::string_view mazovia) {
     const std::string_view text = untilNul(mazovia);
     std::vector<CellRow> rows;
+    rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), kLineFeed)) + 1);
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find(kLineFeed, start);

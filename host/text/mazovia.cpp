@@ -1,5 +1,6 @@
 #include "host/text/mazovia.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -57,12 +58,28 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos) {
     return value;
 }
 
+// The upper half turned round, sorted by character (a character held
+// twice keeps its lower byte first): every text the host takes in is
+// looked up letter by letter.
+struct ByteOf {
+    char32_t ch;
+    unsigned char byte;
+};
+
+constexpr std::array<ByteOf, 128> kBytesByCharacter = [] {
+    std::array<ByteOf, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = {kUpperHalf[i], static_cast<unsigned char>(0x80 + i)};
+    std::sort(table.begin(), table.end(),
+              [](ByteOf a, ByteOf b) { return a.ch < b.ch || (a.ch == b.ch && a.byte < b.byte); });
+    return table;
+}();
+
 std::optional<char> encodeExact(char32_t ch) {
     if (ch < 0x80) return static_cast<char>(ch);
-    for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-        if (kUpperHalf[i] == ch) return static_cast<char>(0x80 + i);
-    }
-    return std::nullopt;
+    const auto found = std::lower_bound(kBytesByCharacter.begin(), kBytesByCharacter.end(), ch,
+                                        [](ByteOf entry, char32_t wanted) { return entry.ch < wanted; });
+    if (found == kBytesByCharacter.end() || found->ch != ch) return std::nullopt;
+    return static_cast<char>(found->byte);
 }
 
 char encode(char32_t ch) { return encodeExact(ch).value_or('?'); }

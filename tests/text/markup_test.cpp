@@ -64,6 +64,9 @@ TEST(Markup, VisibleLines) {
         {"\x01tp5\x01\t12", {"   12"}},
         {"\x01tp3\001a\tlong", {"a long"}},
         {"\x01tl5p9\x01\tx\t\002yy\x01", {"     x yy"}},
+        // A right stop measures what follows as it is shown: a hot key is
+        // one cell, and the stretch ends at the next tab.
+        {"\x01tp6p9\x01\t~a~b\tc", {"    ab  c"}},
         {"\x01t\001a\tb", {"a b"}},
         {"\x01tq7l\001a\tb", {"a b"}},
         {"\x01tl5", {""}},

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "host/services/ini_file.hpp"
@@ -63,12 +64,12 @@ void optionsRecordRoundTrip(IniDocument document, const RecordFormat& format, st
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const IniDocument document = IniDocument::parse(bytes);
+    IniDocument document = IniDocument::parse(bytes);
     const std::string text = document.serialize();
     if (IniDocument::parse(text).serialize() != text) std::abort();
-    const auto format = parseRecordFormat(kz::kFormatOpcji.c_str());
+    static const auto format = parseRecordFormat(kz::kFormatOpcji.c_str());
     if (!format || format->widths.size() != 8) std::abort();
     storedKeyRoundTrip(document, *format);
-    optionsRecordRoundTrip(document, *format, bytes);
+    optionsRecordRoundTrip(std::move(document), *format, bytes);
     return 0;
 }

@@ -17,20 +17,26 @@ using namespace hadrek::screen;
 
 namespace {
 
-std::string quoted(const std::string& mazovia) {
-    std::string out = "\"";
+void appendQuoted(std::string& script, const std::string& mazovia) {
+    script += '"';
     for (const char c : hadrek::text::toUtf8(mazovia)) {
-        if (c == '"' || c == '\\') out += '\\';
-        out += c;
+        if (c == '"' || c == '\\') script += '\\';
+        script += c;
     }
-    return out + '"';
+    script += '"';
 }
 
-std::string written(const std::vector<Key>& keys) {
+// Built in one string: the writing must not cost more than the reading.
+std::string written(const std::vector<Key>& keys, std::size_t sizeRead) {
     std::string script;
+    script.reserve(2 * sizeRead);
     for (const Key& key : keys) {
         if ((key.code == 0) == key.text.empty()) std::abort();
-        script += (key.code ? keyName(key.code) : quoted(key.text)) + '\n';
+        if (key.code)
+            script += keyName(key.code);
+        else
+            appendQuoted(script, key.text);
+        script += '\n';
     }
     return script;
 }
@@ -46,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const auto& keys = std::get<std::vector<Key>>(result);
-    const auto again = parseKeyScript(written(keys));
+    const auto again = parseKeyScript(written(keys, size));
     if (!std::holds_alternative<std::vector<Key>>(again) || std::get<std::vector<Key>>(again) != keys) std::abort();
     return 0;
 }
