@@ -28,8 +28,13 @@ void misuse(kz::Slot service, std::string_view what) {
 bool injectFault(kz::Slot service) {
     HostContext& host = context();
     const int call = ++host.failableCalls;
-    if (!host.options.failAt || *host.options.failAt != call) return false;
-    host.log.write({{"event", "fault"}, {"call", call}, {"service", std::to_string(kz::ordinalOf(service))}});
+    const std::uint16_t ordinal = kz::ordinalOf(service);
+    const int callOfService = ++host.failableCallsOf[ordinal];
+    const auto& one = host.options.failCall;
+    const bool fails = (host.options.failAt && *host.options.failAt == call) ||
+                       (one && one->ordinal == ordinal && one->nth == callOfService);
+    if (!fails) return false;
+    host.log.write({{"event", "fault"}, {"call", call}, {"service", std::to_string(ordinal)}});
     return true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,10 +30,11 @@ struct HostContext {
     bool terminalTaken = false;  // a full-screen front end owns the terminal
     std::vector<MenuCommand> menu;
     int failableCalls = 0;
+    std::map<std::uint16_t, int> failableCallsOf;  // by ordinal
 };
 
-// Counts a call of a service that can fail; true when --fail-at says this
-// call is the one to fail (the log then says so).
+// Counts a call of a service that can fail; true when --fail-at or
+// --fail-call says this call is the one to fail (the log then says so).
 bool injectFault(kz::Slot service);
 
 // A message about a call of `service`, led by its ordinal as the log's

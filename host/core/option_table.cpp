@@ -128,6 +128,16 @@ std::string failAt(HostOptions& options, const std::string& value) {
     return wholeNumber(options.failAt, value, 1, kLargest, "--fail-at needs a count from 1");
 }
 
+std::string failCall(HostOptions& options, const std::string& value) {
+    const std::vector<std::string> parts = split(value, ':');
+    const auto ordinal = parts.empty() ? std::nullopt : number(parts[0]);
+    const auto nth = parts.size() == 2 ? number(parts[1]) : std::optional<long>(1);
+    if (parts.size() > 2 || !ordinal || *ordinal <= 0 || *ordinal > 65535 || !nth || *nth < 1 || *nth > kLargest)
+        return "--fail-call takes ORD or ORD:N (N from 1), not " + value;
+    options.failCall = HostOptions::FailCall{static_cast<std::uint16_t>(*ordinal), static_cast<int>(*nth)};
+    return {};
+}
+
 std::string hostVariants(HostOptions& options, const std::string& value) {
     for (const std::string& part : split(value, ',')) {
         const auto variants = hostVariantsNamed(part);
@@ -185,6 +195,10 @@ constexpr OptionRow kRows[] = {
      "runner, file open, print and close, folder search);\n"
      "raise N run by run until a run meets no fault",
      failAt},
+    {"--fail-call", "ORD[:N]",
+     "the Nth call (default the first) of host function ORD\n"
+     "fails, ORD being one of those --fail-at counts",
+     failCall},
     {"--host-variant", "NAME[,...]",
      "behave as another host may where the interface leaves\n"
      "it open (Host variants below; all: every one)",

@@ -42,6 +42,12 @@ struct HostOptions {
     std::optional<int> query;
     // Countdown: the Nth call of a service that can fail fails.
     std::optional<int> failAt;
+    // The same, counting the calls of one such service only.
+    struct FailCall {
+        std::uint16_t ordinal = 0;
+        int nth = 1;
+    };
+    std::optional<FailCall> failCall;
     // Behaviours of another host that the interface allows.
     HostVariants hostVariants = 0;
 };

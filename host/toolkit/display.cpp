@@ -37,6 +37,13 @@ void Display::refresh() {
     for (const std::string& line : screen_.snapshot()) out << line << '\n';
 }
 
+nlohmann::json Display::screenForLog() const {
+    return {{"width", screen_.width()},
+            {"height", screen_.height()},
+            {"lines", screen_.snapshot()},
+            {"attributes", screen_.attributeSnapshot()}};
+}
+
 std::vector<std::string> Display::linesOf(const Window& window) const {
     const screen::Rect area = window.area(screen_);
     std::vector<std::string> lines;

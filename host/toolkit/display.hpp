@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "host/toolkit/screen/front_end.hpp"
 #include "host/toolkit/screen/keys.hpp"
 #include "host/toolkit/screen/screen.hpp"
@@ -29,6 +31,10 @@ public:
     // Draws everything, shows it, and keeps a copy for --screens.
     void refresh();
     const screen::Screen& screen() const { return screen_; }
+    // The last rendered screen for the log: its "width" and "height" in
+    // cells, "lines" (UTF-8) and "attributes" (Screen::attributeSnapshot's
+    // letters), row by row, trailing blanks trimmed.
+    nlohmann::json screenForLog() const;
     // The lines of one window's area on the last rendered screen.
     std::vector<std::string> linesOf(const Window& window) const;
 

@@ -77,6 +77,7 @@ int pickFolder(const char* prompt, char* destination, int capacity) {
         std::snprintf(message, sizeof message, text::fromUtf8(texts::kNotAFolder).c_str(), path.c_str());
         showBox({"message", text::fromUtf8(texts::kErrorCaption), message, false, {{"host", true}}});
     }
+    event["screen"] = screen.screenForLog();
     screen.close(window);
     event["result"] = result;
     context().log.write(event);

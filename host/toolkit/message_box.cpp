@@ -70,6 +70,7 @@ BoxOutcome showBox(const BoxRequest& request) {
         screen.refresh();
     }
     const auto lines = screen.linesOf(window);
+    const nlohmann::json onScreen = screen.screenForLog();
     screen.close(window);
     screen.refresh();
 
@@ -77,6 +78,7 @@ BoxOutcome showBox(const BoxRequest& request) {
     addText(event, request.text);
     if (request.tick) event["ticked"] = window.ticked();
     event.update(request.extra);
+    event["screen"] = onScreen;
     context().log.write(event);
 
     std::string shown;

@@ -63,4 +63,20 @@ TEST(MemoryUse, AFailedGrowthKeepsTheOldBlockAndItsCount) {
     EXPECT_EQ(liveBlockBytes(), live - 300);
 }
 
+// --fail-call counts the calls of its own service only: the other
+// services' failable calls in between move nothing.
+TEST(MemoryUse, FailCallFailsTheNthCallOfItsServiceOnly) {
+    auto& host = hadrek::context();
+    host.options.failCall = hadrek::HostOptions::FailCall{
+        kz::ordinalOf(kz::Slot::MemoryResize), host.failableCallsOf[kz::ordinalOf(kz::Slot::MemoryResize)] + 2};
+    void* block = memoryResize(nullptr, 16);
+    EXPECT_NE(block, nullptr);
+    EXPECT_FALSE(hadrek::injectFault(kz::Slot::TableOpen));
+    EXPECT_EQ(memoryResize(block, 32), nullptr) << "the second resize from here";
+    block = memoryResize(block, 32);
+    EXPECT_NE(block, nullptr) << "and that one only";
+    host.options.failCall.reset();
+    memoryFree(block);
+}
+
 }  // namespace

@@ -15,9 +15,10 @@ namespace {
 ParsedOptions parse(std::vector<std::string> arguments) { return parseOptions(arguments); }
 
 TEST(Options, ValuesReachTheOptions) {
-    const ParsedOptions parsed = parse({"--plugin", "p.dll", "--run", "3", "--record-size", "Tzak_dok=-2", "--no-table",
-                                        "Tzak", "--missing", "52256,7", "--seed", "18446744073709551615", "--report",
-                                        "--host-variant", "findfirst,lazy-text", "--host-variant", "raw-paths"});
+    const ParsedOptions parsed =
+        parse({"--plugin", "p.dll", "--run", "3", "--record-size", "Tzak_dok=-2", "--no-table", "Tzak", "--missing",
+               "52256,7", "--seed", "18446744073709551615", "--report", "--fail-call", "52256:2", "--host-variant",
+               "findfirst,lazy-text", "--host-variant", "raw-paths"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const HostOptions& o = *parsed.options;
     EXPECT_EQ(o.pluginPath, "p.dll");
@@ -28,6 +29,10 @@ TEST(Options, ValuesReachTheOptions) {
     EXPECT_EQ(o.seed, 18446744073709551615u);
     EXPECT_TRUE(o.report);
     EXPECT_FALSE(o.debugger);
+    ASSERT_TRUE(o.failCall);
+    EXPECT_EQ(o.failCall->ordinal, 52256);
+    EXPECT_EQ(o.failCall->nth, 2);
+    EXPECT_EQ(parse({"--plugin", "p", "--fail-call", "40503"}).options->failCall->nth, 1);
     EXPECT_EQ(o.hostVariants,
               bitOf(HostVariant::Findfirst) | bitOf(HostVariant::LazyText) | bitOf(HostVariant::RawPaths));
     HostVariants every = 0;
@@ -47,6 +52,8 @@ TEST(Options, RefusalsSayWhatIsWrong) {
         {{"--generate", "100000001"}, "--generate needs a count from 0 to 100000000, not 100000001"},
         {{"--plugin", "p", "--seed", "-1"}, "--seed needs a whole number from 0, not -1"},
         {{"--plugin", "p", "--fail-at", "0"}, "--fail-at needs a count from 1, not 0"},
+        {{"--plugin", "p", "--fail-call", "52256:0"}, "--fail-call takes ORD or ORD:N (N from 1), not 52256:0"},
+        {{"--plugin", "p", "--fail-call", "x"}, "--fail-call takes ORD or ORD:N (N from 1), not x"},
         {{"--plugin", "p", "--host-variant", "findfirst,raw"},
          "--host-variant takes close-answers-one, print-answers-zero, findfirst, raw-paths, lazy-text, "
          "wide-objects, descriptor-writes or all, not raw"},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Checks of the DLL in the release zip: the tables every plug-in DLL must
-# have, no debug sections, the version resource read back, and one export
-# under Wine with the Win32 host of build/win32, which must write what the
-# tested build writes.
+# Checks of the release zip: its four files and their sums; of its DLL: the
+# tables every plug-in DLL must have, no debug sections, the version
+# resource read back, and one export under Wine with the Win32 host of
+# build/win32, which must write what the tested build writes.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 source tests/win32/check_lib.sh
@@ -10,6 +10,12 @@ unpacked=build/win32-release/unpacked
 rm -rf "$unpacked"
 unzip -q "$1" -d "$unpacked"
 dll=$unpacked/KalvetZakupy.dll
+
+files=$(cd "$unpacked" && LC_ALL=C ls | tr '\n' ' ')
+[ "$files" = "CZYTAJ.TXT Instrukcja.html KalvetZakupy.dll SHA256SUMS " ] &&
+    pass "the zip holds $files" || fail "the zip holds $files"
+(cd "$unpacked" && sha256sum --quiet -c SHA256SUMS) && pass "SHA256SUMS: $(wc -l <"$unpacked/SHA256SUMS") files as summed" ||
+    fail "SHA256SUMS does not match the files beside it"
 
 check_dll_tables "$dll"
 ! i686-w64-mingw32-objdump -h "$dll" | grep -q ' \.debug_' && pass "no debug sections" || fail "debug sections in $dll"

@@ -165,8 +165,9 @@ private:
 };
 
 void logScreen(const DialogWindow& window, const char* when) {
-    context().log.write(
-        {{"event", "screen"}, {"dialog", window.id()}, {"when", when}, {"lines", display().screen().snapshot()}});
+    nlohmann::json event = {{"event", "screen"}, {"dialog", window.id()}, {"when", when}};
+    event.update(display().screenForLog());
+    context().log.write(event);
 }
 
 }  // namespace

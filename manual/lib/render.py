@@ -1,0 +1,175 @@
+"""Makes the one self-contained Instrukcja.html from the manual's source,
+its style sheet and the shots kept in manual/screens. Nothing of the
+machine or the moment goes in: the same sources give the same bytes."""
+
+import html
+import re
+from pathlib import Path
+
+MANUAL = Path(__file__).resolve().parent.parent
+SOURCE = MANUAL / "Instrukcja.html.in"
+STYLE = MANUAL / "instrukcja.css"
+CMAKE_LISTS = MANUAL.parent / "CMakeLists.txt"
+
+# The screen model's attribute letters (Screen::attributeSnapshot) as the
+# style sheet's classes; the colours behind them are the terminal front
+# end's colour pairs.
+CELL_CLASSES = {
+    " ": "",
+    "e": "em",
+    "k": "kl",
+    "h": "gk",
+    "c": "f",
+    "E": "f em",
+    "K": "f kl",
+    "H": "f gk",
+    "s": "cien",
+}
+
+DIRECTIVE = re.compile(r"\{\{(\w+)(?: ([^}|]+?))?(?: *\| *([^}]*))?\}\}")
+
+
+class RenderError(Exception):
+    pass
+
+
+def version():
+    found = re.search(r"project\(KalvetZakupy VERSION ([0-9.]+)", CMAKE_LISTS.read_text(encoding="utf-8"))
+    if not found:
+        raise RenderError("no version in CMakeLists.txt")
+    return found.group(1)
+
+
+def box_rows(screen):
+    """The rows of a box alone on the desktop: its frame, its shadow and a
+    row of desktop on either side."""
+    framed = [y for y, line in enumerate(screen["lines"]) if "╔" in line or "╚" in line]
+    if len(framed) != 2:
+        raise RenderError("not one box alone on the screen")
+    return range(max(framed[0] - 1, 0), min(framed[1] + 3, screen["height"]))
+
+
+def screen_html(screen, rows_shown=None):
+    """The screen cell by cell, one span per row, each row its full width."""
+    width, height = screen["width"], screen["height"]
+    lines, attributes = screen["lines"], screen["attributes"]
+    rows = []
+    for y in rows_shown or range(height):
+        text = (lines[y] if y < len(lines) else "").ljust(width)
+        letters = (attributes[y] if y < len(attributes) else "").ljust(width)
+        if len(text) != width or len(letters) != width:
+            raise RenderError(f"row {y} is wider than the screen's {width} cells")
+        pieces, x = [], 0
+        while x < width:
+            end = x
+            while end < width and letters[end] == letters[x]:
+                end += 1
+            if letters[x] not in CELL_CLASSES:
+                raise RenderError(f"unknown attribute letter {letters[x]!r}")
+            css = CELL_CLASSES[letters[x]]
+            cells = html.escape(text[x:end], quote=False)
+            pieces.append(f'<span class="{css}">{cells}</span>' if css else cells)
+            x = end
+        rows.append('<span class="w">' + "".join(pieces) + "</span>")
+    return (f'<pre class="ekran" style="--kolumny: {width}" role="img">' + "\n".join(rows) + "</pre>")
+
+
+class Page:
+    def __init__(self, shots):
+        self.shots = shots
+        self.used = set()
+
+    def shot(self, name, wanted=None):
+        if name not in self.shots:
+            raise RenderError(f"no shot {name} in manual/screens")
+        shot = self.shots[name]
+        if wanted and wanted not in shot:
+            raise RenderError(f"shot {name} has no {wanted}")
+        self.used.add(name)
+        return shot
+
+    # Each directive {{name argument | caption}} of the source.
+    def ekran(self, name, caption, rows=None):
+        """The whole screen, or the rows given."""
+        screen = self.shot(name, "screen")["screen"]
+        figure = f'<figure class="zrzut" id="ekran-{name}">' + screen_html(screen, rows and rows(screen))
+        if caption:
+            figure += f"<figcaption>{caption}</figcaption>"
+        return figure + "</figure>"
+
+    def okno(self, name, caption):
+        """A message box over the desktop: the screen's rows that hold it."""
+        return self.ekran(name, caption, box_rows)
+
+    def tekst(self, name, _):
+        """A message as the box shows it, line by line."""
+        return "<br>".join(html.escape(line) for line in self.shot(name, "lines")["lines"])
+
+    def pierwsza(self, name, _):
+        """A message's first line, as a heading names it."""
+        return html.escape(self.shot(name, "lines")["lines"][0])
+
+    def pytanie(self, name, _):
+        """The folder picker's prompt."""
+        return html.escape(self.shot(name, "prompt")["prompt"])
+
+    def menu(self, name, _):
+        """The menu path the notice names below its first line, step by step."""
+        path = "\n".join(self.shot(name, "lines")["lines"][1:]).replace(":\n", "->")
+        return " → ".join(html.escape(step.strip()) for step in path.split("->"))
+
+    def tytul(self, name, _):
+        return html.escape(self.shot(name, "caption")["caption"])
+
+    def etykieta(self, name, _):
+        """A menu label, its hot key (between tildes) underlined."""
+        label = html.escape(self.shot(name, "label")["label"])
+        return re.sub(r"~(.)~", r"<u>\1</u>", label)
+
+    def plik(self, name, _):
+        shot = self.shot(name, "file")
+        return '<pre class="plik">' + "\n".join(html.escape(line) for line in shot["lines"]) + "</pre>"
+
+    def nazwa(self, name, _):
+        return html.escape(self.shot(name, "file")["file"])
+
+    def pole(self, name, argument):
+        """Field N of the file's first line, as written."""
+        fields = self.shot(name, "file")["lines"][0].split(":")
+        value = fields[int(argument) - 1]
+        return f"<code>{html.escape(value)}</code>" if value else '<span class="puste">(puste)</span>'
+
+    def pliki(self, name, argument):
+        files = self.shot(name, "folder")[argument]
+        return ", ".join(f"<code>{html.escape(f)}</code>" for f in files)
+
+    def katalog(self, name, _):
+        return f'<code>{html.escape(self.shot(name, "folder")["folder"])}</code>'
+
+    def liczba(self, name, argument):
+        return str(len(self.shot(name, "folder")[argument]))
+
+
+def render(shots, style=None):
+    page = Page(shots)
+    source = SOURCE.read_text(encoding="utf-8")
+
+    def replace(found):
+        directive, argument, caption = found.group(1), found.group(2), found.group(3)
+        if directive == "styl":
+            return (style if style is not None else STYLE.read_text(encoding="utf-8")).strip()
+        if directive == "wersja":
+            return version()
+        handler = getattr(Page, directive, None)
+        if handler is None or directive.startswith("_") or directive == "shot":
+            raise RenderError(f"unknown directive {found.group(0)}")
+        name, _, rest = (argument or "").partition(" ")
+        return handler(page, name, rest or caption)
+
+    text = DIRECTIVE.sub(replace, source)
+    unused = sorted(set(shots) - page.used)
+    if unused:
+        raise RenderError("shots the manual does not show: " + ", ".join(unused))
+    if "{{" in text:
+        raise RenderError("a directive was left: " + text[text.index("{{"):][:60])
+    return text
