@@ -94,6 +94,15 @@ protected:
         return fields(g_printed);
     }
 
+    // Field `n` of the line whose amount at `offset` is stored as `stored`.
+    std::string amountField(unsigned offset, double stored, std::size_t n) {
+        std::memcpy(line_.data() + offset, &stored, sizeof stored);
+        g_printed.clear();
+        const auto f = printLine();
+        EXPECT_EQ(f.size(), 18u) << g_printed;
+        return f.size() > n ? f[n] : "";
+    }
+
     std::vector<unsigned char> header_;
     std::vector<unsigned char> line_;
 };
@@ -109,11 +118,7 @@ TEST_F(ExportLine, AnAdditionalValueIsEmptyOnlyStrictlyInsideATenThousandthOfAUn
     };
     for (const auto& c : cases) {
         SCOPED_TRACE("stored " + std::to_string(c.stored));
-        std::memcpy(line_.data() + kz::tzak_dok::kWartoscDodatkowa, &c.stored, sizeof c.stored);
-        g_printed.clear();
-        const auto f = printLine();
-        ASSERT_EQ(f.size(), 18u) << g_printed;
-        EXPECT_EQ(f[7], c.field);
+        EXPECT_EQ(amountField(kz::tzak_dok::kWartoscDodatkowa, c.stored, 7), c.field);
     }
 }
 
@@ -126,11 +131,7 @@ TEST_F(ExportLine, TheLineValueIsRoundedToHundredthsOfAUnit) {
     } cases[] = {{12345, "1.23"}, {-12345, "-1.23"}, {10050, "1.01"}, {-10050, "-1.01"}};
     for (const auto& c : cases) {
         SCOPED_TRACE("stored " + std::to_string(c.stored));
-        std::memcpy(line_.data() + kz::tzak_dok::kWartoscPozycji, &c.stored, sizeof c.stored);
-        g_printed.clear();
-        const auto f = printLine();
-        ASSERT_EQ(f.size(), 18u) << g_printed;
-        EXPECT_EQ(f[6], c.field);
+        EXPECT_EQ(amountField(kz::tzak_dok::kWartoscPozycji, c.stored, 6), c.field);
     }
 }
 
