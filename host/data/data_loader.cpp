@@ -15,6 +15,7 @@
 
 #include "host/core/utf8_path.hpp"
 #include "host/data/data_file.hpp"
+#include "host/data/json_element.hpp"
 #include "host/text/mazovia.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
@@ -22,7 +23,6 @@ namespace hadrek::data {
 namespace {
 
 using nlohmann::json;
-using Event = json::parse_event_t;
 
 // Beyond this many currency units ten-thousandths stop being whole numbers
 // in a double.
@@ -38,20 +38,24 @@ std::string codePoint(char32_t ch) {
     return "'" + shown + "' (" + hex + ")";
 }
 
+using Value = JsonElement::Value;
+
 // One JSON object of the file; `where` names it in messages.
 class Fields {
 public:
-    Fields(const json& object, std::string where, std::string prefix = "")
+    Fields(Value object, std::string where, std::string prefix = "")
         : object_(object), where_(std::move(where)), prefix_(std::move(prefix)) {}
 
-    void onlyKnown(std::initializer_list<const char*> known) const {
-        // A named variable, not a structured binding: clang 14 lets no
-        // lambda capture one.
-        for (const auto& item : object_.items()) {
-            const std::string& name = item.key();
-            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return name == k; }))
-                refuse(name, "is not a field of this object (a misspelt name?)");
+    // Of several unknown names the first in byte order is named, so the
+    // message does not depend on the order the fields were written in.
+    void onlyKnown(std::initializer_list<std::string_view> known) const {
+        std::optional<std::string_view> unknown;
+        for (const Value item : object_.items()) {
+            const std::string_view name = item.key();
+            if (std::find(known.begin(), known.end(), name) == known.end() && (!unknown || name < *unknown))
+                unknown = name;
         }
+        if (unknown) refuse(std::string(*unknown), "is not a field of this object (a misspelt name?)");
     }
 
     const std::string& where() const { return where_; }
@@ -61,24 +65,20 @@ public:
         throw DataError(where_ + ", field \"" + prefix_ + field + "\": " + what);
     }
 
-    const json* find(const char* name) const {
-        const auto found = object_.find(name);
-        return found == object_.end() ? nullptr : &*found;
-    }
+    std::optional<Value> find(const char* name) const { return object_.field(name); }
 
-    const json& required(const char* name) const {
-        const json* value = find(name);
+    Value required(const char* name) const {
+        const std::optional<Value> value = find(name);
         if (!value) refuse(name, "is missing");
         return *value;
     }
 
     std::string text(const char* name, std::size_t room) const {
-        const json* value = find(name);
+        const std::optional<Value> value = find(name);
         if (!value) return {};
-        if (!value->is_string()) refuse(name, "must be a text");
-        const auto& utf8 = value->get_ref<const std::string&>();
+        if (!value->isText()) refuse(name, "must be a text");
         std::string mazovia;
-        if (const auto bad = text::fromUtf8Exact(utf8, mazovia)) {
+        if (const auto bad = text::fromUtf8Exact(value->text(), mazovia)) {
             if (bad->malformed) refuse(name, "is not UTF-8");
             refuse(name, "the character " + codePoint(bad->character) + " is not in the code page");
         }
@@ -90,49 +90,49 @@ public:
     }
 
     std::int64_t integer(const char* name, std::int64_t lowest, std::int64_t highest, bool needed = false) const {
-        const json* value = needed ? &required(name) : find(name);
+        const std::optional<Value> value = needed ? required(name) : find(name);
         if (!value) return 0;
-        const bool fits = value->is_number_integer() &&
-                          !(value->is_number_unsigned() && value->get<std::uint64_t>() > std::uint64_t(highest));
-        if (!fits || value->get<std::int64_t>() < lowest || value->get<std::int64_t>() > highest)
+        const bool fits = value->isWholeNumber() && !(value->kind() == JsonElement::Kind::unsignedInteger &&
+                                                      value->unsignedInteger() > std::uint64_t(highest));
+        if (!fits || value->integer() < lowest || value->integer() > highest)
             refuse(name, "must be a whole number from " + std::to_string(lowest) + " to " + std::to_string(highest));
-        return value->get<std::int64_t>();
+        return value->integer();
     }
 
     double number(const char* name, double lowest, double highest) const {
-        const json* value = find(name);
+        const std::optional<Value> value = find(name);
         if (!value) return 0;
-        if (!value->is_number() || value->get<double>() < lowest || value->get<double>() > highest) {
+        if (!value->isNumber() || value->number() < lowest || value->number() > highest) {
             std::ostringstream range;
             range << "must be a number from " << std::fixed << lowest << " to " << highest;
             refuse(name, range.str());
         }
-        return value->get<double>();
+        return value->number();
     }
 
     double money(const char* name) const { return storedMoney(number(name, -kLargestMoney, kLargestMoney)); }
 
     bool flag(const char* name) const {
-        const json* value = find(name);
+        const std::optional<Value> value = find(name);
         if (!value) return false;
-        if (!value->is_boolean()) refuse(name, "must be true or false");
-        return value->get<bool>();
+        if (!value->isBoolean()) refuse(name, "must be true or false");
+        return value->boolean();
     }
 
     CivilDate date(const char* name) const {
-        const json& value = required(name);
-        const auto date = value.is_string() ? parseIsoDate(value.get_ref<const std::string&>()) : std::nullopt;
+        const Value value = required(name);
+        const auto date = value.isText() ? parseIsoDate(value.text()) : std::nullopt;
         if (!date) refuse(name, value.dump() + " is not a date RRRR-MM-DD (years 0001 to 9999)");
         return *date;
     }
 
 private:
-    const json& object_;
+    Value object_;
     std::string where_;
     std::string prefix_;  // of a nested object's field names
 };
 
-Rate readRate(const json& object, std::size_t position) {
+Rate readRate(Value object, std::size_t position) {
     const Fields f(object, "rate #" + std::to_string(position));
     f.onlyKnown({"kind", "code", "percent"});
     Rate rate;
@@ -143,7 +143,7 @@ Rate readRate(const json& object, std::size_t position) {
     return rate;
 }
 
-Line readLine(const json& object, const std::string& where) {
+Line readLine(Value object, const std::string& where) {
     using namespace kz::tzak_dok;
     const Fields f(object, where);
     f.onlyKnown({"description", "code", "extra_text", "quantity", "unit", "value", "rate", "additional_value"});
@@ -161,38 +161,61 @@ Line readLine(const json& object, const std::string& where) {
     return line;
 }
 
-Contractor readContractor(const json& object, const std::string& where) {
+Contractor readContractor(Value object, const std::string& where) {
     using namespace kz::tzak;
-    if (!object.is_object()) throw DataError(where + ", field \"contractor\": must be an object");
+    if (!object.isObject()) throw DataError(where + ", field \"contractor\": must be an object");
     const Fields f(object, where, "contractor.");
     f.onlyKnown({"symbol", "name", "address", "nip"});
     return {f.text("symbol", characters(kSymbolKontrahenta)), f.text("name", characters(kNazwaKontrahenta)),
             f.text("address", characters(kAdresKontrahenta)), f.text("nip", characters(kIdentyfikatorKontrahenta))};
 }
 
+// The parser's events, read as they come: the top object's sections, and
+// each element of "rates" and "documents" gathered whole, checked and
+// dropped before the next one is read.
 class Loader {
 public:
-    // The parser hands over each element of "rates" and "documents" whole
-    // and drops it once read.
-    bool onEvent(int depth, Event event, json& parsed) {
-        if (depth == 0 && (event == Event::array_start || event == Event::value))
-            throw DataError("the data must be an object {\"rates\": [...], \"documents\": [...]}");
-        if (depth == 1) return onSection(event, parsed);
-        if (depth != 2) return true;
-        const bool documents = section_ == "documents";
-        if (event == Event::object_start || event == Event::array_start || event == Event::value) {
-            const std::size_t position = documents ? ++documentCount_ : ++rateCount_;
-            if (event != Event::object_start)
-                throw DataError((documents ? "document #" : "rate #") + std::to_string(position) +
-                                " must be an object");
-            return true;
-        }
-        if (event != Event::object_end) return true;
-        if (documents)
-            addDocument(parsed);
-        else
-            data_.rates.push_back(readRate(parsed, rateCount_));
-        return false;
+    bool null() {
+        return scalar([&] { element_.addNull(); });
+    }
+    bool boolean(bool value) {
+        return scalar([&] { element_.addBoolean(value); });
+    }
+    bool number_integer(json::number_integer_t value) {
+        return scalar([&] { element_.addInteger(value); });
+    }
+    bool number_unsigned(json::number_unsigned_t value) {
+        return scalar([&] { element_.addUnsigned(value); });
+    }
+    bool number_float(json::number_float_t value, const std::string&) {
+        return scalar([&] { element_.addFloating(value); });
+    }
+    bool string(std::string& value) {
+        return scalar([&] { element_.addText(value); });
+    }
+    // JSON text holds none; the parser's interface asks for it all the same.
+    bool binary(json::binary_t&) {
+        return scalar([&] { element_.addNull(); });
+    }
+
+    bool start_object(std::size_t) { return start(JsonElement::Kind::object); }
+    bool start_array(std::size_t) { return start(JsonElement::Kind::array); }
+    bool end_object() { return end(); }
+    bool end_array() { return end(); }
+
+    bool key(std::string& name) {
+        if (depth_ > kElementDepth)
+            element_.key(name);
+        else if (depth_ == kSectionDepth)
+            enterSection(name);
+        return true;
+    }
+
+    // The library's own words say where: "parse error at line L, column C: ...".
+    [[noreturn]] bool parse_error(std::size_t, const std::string&, const json::exception& error) {
+        const std::string what = error.what();
+        const auto text = what.find("] ");
+        throw DataError("malformed JSON: " + (text == std::string::npos ? what : what.substr(text + 2)));
     }
 
     PurchaseData finish() {
@@ -204,45 +227,95 @@ public:
     }
 
 private:
-    bool onSection(Event event, const json& parsed) {
-        if (event == Event::key) {
-            section_ = parsed.get<std::string>();
-            if (section_ != "rates" && section_ != "documents")
-                throw DataError("the data, field \"" + section_ +
-                                "\": is not a field of the data (\"rates\", \"documents\")");
-            sawRates_ = sawRates_ || section_ == "rates";
-        } else if (event == Event::object_start || event == Event::value) {
-            throw DataError("the data, field \"" + section_ + "\": must be a list [...]");
-        }
+    // How many containers are open: the top object, a section's list, an
+    // element and what it holds.
+    static constexpr int kSectionDepth = 1;
+    static constexpr int kElementDepth = 2;
+
+    template <typename Add>
+    bool scalar(Add add) {
+        if (depth_ > kElementDepth)
+            add();
+        else
+            refuseShape(false);
         return true;
     }
 
-    void addDocument(const json& object) {
+    bool start(JsonElement::Kind kind) {
+        const bool object = kind == JsonElement::Kind::object;
+        if (depth_ == kElementDepth) {
+            element_.clear();
+            refuseShape(object);
+        }
+        if (depth_ == 0 || depth_ == kSectionDepth) refuseShape(object == (depth_ == 0));
+        if (depth_ >= kElementDepth) element_.open(kind);
+        ++depth_;
+        return true;
+    }
+
+    bool end() {
+        --depth_;
+        if (depth_ < kElementDepth) return true;
+        element_.close();
+        if (depth_ == kElementDepth) takeElement();
+        return true;
+    }
+
+    // A value where the file's shape wants another: at the top, as a
+    // section or as an element (counted, so the message names it).
+    void refuseShape(bool fits) {
+        if (depth_ == 0 && !fits)
+            throw DataError("the data must be an object {\"rates\": [...], \"documents\": [...]}");
+        if (depth_ == kSectionDepth && !fits)
+            throw DataError("the data, field \"" + section_ + "\": must be a list [...]");
+        if (depth_ != kElementDepth) return;
+        const bool documents = section_ == "documents";
+        const std::size_t position = documents ? ++documentCount_ : ++rateCount_;
+        if (!fits)
+            throw DataError((documents ? "document #" : "rate #") + std::to_string(position) + " must be an object");
+    }
+
+    void enterSection(const std::string& name) {
+        section_ = name;
+        if (section_ != "rates" && section_ != "documents")
+            throw DataError("the data, field \"" + section_ +
+                            "\": is not a field of the data (\"rates\", \"documents\")");
+        sawRates_ = sawRates_ || section_ == "rates";
+    }
+
+    void takeElement() {
+        if (section_ == "documents")
+            addDocument(element_.root());
+        else
+            data_.rates.push_back(readRate(element_.root(), rateCount_));
+    }
+
+    void addDocument(Value object) {
         Fields f(object, "document #" + std::to_string(documentCount_));
         Document d;
         d.id = static_cast<std::int32_t>(f.integer("id", INT32_MIN, INT32_MAX));
         f.setWhere(f.where() + " (id " + std::to_string(d.id) + ")");
         f.onlyKnown({"type", "id", "id2", "number", "date", "contractor", "gross", "values_as_stored", "lines"});
         d.id2 = static_cast<std::int32_t>(f.integer("id2", INT32_MIN, INT32_MAX));
-        const json& type = f.required("type");
-        if (!type.is_number_integer() || std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes),
-                                                   type.get<std::int64_t>()) == std::end(kDocumentTypes))
+        const Value type = f.required("type");
+        if (!type.isWholeNumber() ||
+            std::find(std::begin(kDocumentTypes), std::end(kDocumentTypes), type.integer()) == std::end(kDocumentTypes))
             f.refuse("type", type.dump() + " is not a document type of this host (" + std::to_string(kz::kTypZakup) +
                                  " or " + std::to_string(kz::kTypPZ) + ")");
-        d.type = static_cast<std::int16_t>(type.get<std::int64_t>());
+        d.type = static_cast<std::int16_t>(type.integer());
         d.number = f.text("number", characters(kz::tzak::kNumerDokumentu));
         d.date = f.date("date");
         d.gross = f.money("gross");
         d.valuesAsStored = f.flag("values_as_stored");
-        const json* contractor = f.find("contractor");
+        const std::optional<Value> contractor = f.find("contractor");
         d.contractor = contractorIndex(contractor ? readContractor(*contractor, f.where()) : Contractor{});
-        if (const json* lines = f.find("lines")) {
-            if (!lines->is_array()) f.refuse("lines", "must be a list [...]");
+        if (const std::optional<Value> lines = f.find("lines")) {
+            if (!lines->isArray()) f.refuse("lines", "must be a list [...]");
             d.lines.reserve(lines->size());
-            for (std::size_t i = 0; i < lines->size(); ++i) {
-                const std::string where = f.where() + ", line #" + std::to_string(i + 1);
-                if (!(*lines)[i].is_object()) throw DataError(where + " must be an object");
-                d.lines.push_back(readLine((*lines)[i], where));
+            for (const Value line : lines->items()) {
+                const std::string where = f.where() + ", line #" + std::to_string(d.lines.size() + 1);
+                if (!line.isObject()) throw DataError(where + " must be an object");
+                d.lines.push_back(readLine(line, where));
             }
         }
         data_.documents.push_back(std::move(d));
@@ -304,6 +377,8 @@ private:
             }
     }
 
+    JsonElement element_;
+    int depth_ = 0;
     PurchaseData data_;
     std::unordered_map<std::string, std::uint32_t> contractors_;
     std::string section_;
@@ -315,16 +390,7 @@ private:
 template <typename Input>
 PurchaseData read(Input&& input) {
     Loader loader;
-    try {
-        const json rest = json::parse(std::forward<Input>(input), [&](int depth, Event event, json& parsed) {
-            return loader.onEvent(depth, event, parsed);
-        });
-    } catch (const json::exception& error) {
-        // The library's own words say where: "parse error at line L, column C: ...".
-        const std::string what = error.what();
-        const auto text = what.find("] ");
-        throw DataError("malformed JSON: " + (text == std::string::npos ? what : what.substr(text + 2)));
-    }
+    json::sax_parse(std::forward<Input>(input), &loader);
     return loader.finish();
 }
 

@@ -110,6 +110,64 @@ TEST(DataFile, UnitsAreStoredAsTheRecordsKeepThem) {
     EXPECT_EQ(d.lines.at(0).additionalValue, 12345678910.0);
 }
 
+std::string refusal(const std::string& json) {
+    try {
+        readPurchaseData(std::string_view(json));
+    } catch (const DataError& error) {
+        return error.what();
+    }
+    return "(accepted)";
+}
+
+std::string nested(std::size_t depth, const std::string& inner) {
+    return std::string(depth, '[') + inner + std::string(depth, ']');
+}
+
+// The reader takes the file element by element; what it refuses is named as
+// a whole-file reader would name it, whatever the order of the fields, and
+// a value nested at any depth neither overflows the stack nor floods the
+// message.
+TEST(DataFile, TheShapeOfTheFileAndOfEachElementIsCheckedAsItIsRead) {
+    const std::string date = R"("date": "2026-01-01")";
+    const struct {
+        std::string json;
+        std::string message;
+    } cases[] = {
+        {"[]", "the data must be an object"},
+        {"7", "the data must be an object"},
+        {R"({"documents": {}})", R"(the data, field "documents": must be a list)"},
+        {R"({"rates": 5})", R"(the data, field "rates": must be a list)"},
+        {R"({"lines": []})", R"(the data, field "lines": is not a field of the data)"},
+        {R"({"documents": [{"type": 713, )" + date + "}, 5]}", "document #2 must be an object"},
+        {R"({"rates": [{"kind": 1, "code": "A"}, []]})", "rate #2 must be an object"},
+        {R"({"documents": [{"type": 713, )" + date + R"(, "lines": [{}, 3]}]})",
+         "document #1 (id 0), line #2 must be an object"},
+        {R"({"documents": [{"zz": 1, "type": 713, )" + date + R"(, "aa": 2}]})",
+         R"(document #1 (id 0), field "aa": is not a field of this object)"},
+        {R"({"documents": [{"type": 703, "type": 713, "id": 1, )" + date + R"(}, {"type": 713, "id": 1, )" + date +
+             "}]}",
+         "document #2 (id 1, id2 0): type 713 and id 1 already belong to document #1"},
+        {R"({"documents": [{"type": 713, "date": {"b": [1, 2.5, "x\n", true], "a": null}}]})",
+         R"(field "date": {"b":[1,2.5,"x\n",true],"a":null} is not a date)"},
+        {R"({"documents": [{"type": 713, "date": )" + nested(200'000, "") + "}]}",
+         R"(field "date": )" + std::string(100, '[') + "... is not a date"},
+        {R"({"documents": [{"type": 713, "date": ")" + std::string(120, 'x') + "\"}]}",
+         R"(field "date": ")" + std::string(99, 'x') + "... is not a date"},
+        {R"({"documents": [{"type": 713, "date": ")" + std::string(98, 'x') + "ż\"}]}",
+         R"(field "date": ")" + std::string(98, 'x') + "... is not a date"},
+        {R"({"documents": [{"type": )" + nested(200'000, "713") + ", " + date + "}]}",
+         R"(field "type": )" + std::string(100, '[') + "... is not a document type"},
+        {R"({"documents": [{"type": 713, )" + date + R"(, "note": )" + nested(200'000, "") + "}]}",
+         R"(field "note": is not a field of this object)"},
+        {"{\"documents\": [\n{\"type\": 713,\n \"id\": 1 2}]}", "malformed JSON: parse error at line 3, column 10"},
+    };
+    for (const auto& c : cases) {
+        const std::string message = refusal(c.json);
+        EXPECT_NE(message.find(c.message), std::string::npos)
+            << c.json.substr(0, 120) << "\n  said: " << message.substr(0, 300);
+    }
+}
+
 TEST(Generator, TheCommandLineWritesDataThatLoadsBackAsTheGeneratorMadeIt) {
     std::ostringstream captured;
     std::streambuf* const stdoutBuffer = std::cout.rdbuf(captured.rdbuf());
