@@ -1,6 +1,5 @@
 #include "host/text/mazovia.hpp"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -58,28 +57,21 @@ char32_t nextCodePoint(std::string_view utf8, std::size_t& pos) {
     return value;
 }
 
-// The upper half turned round, sorted by character (a character held
-// twice keeps its lower byte first): every text the host takes in is
-// looked up letter by letter.
-struct ByteOf {
-    char32_t ch;
-    unsigned char byte;
-};
+// The upper half turned round, indexed by character: every text the host
+// takes in is looked up letter by letter. The code page's characters all
+// lie below U+2600; 0 marks one it lacks, as no upper-half byte is 0.
+constexpr char32_t kBeyondCodePage = 0x2600;
 
-constexpr std::array<ByteOf, 128> kBytesByCharacter = [] {
-    std::array<ByteOf, 128> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = {kUpperHalf[i], static_cast<unsigned char>(0x80 + i)};
-    std::sort(table.begin(), table.end(),
-              [](ByteOf a, ByteOf b) { return a.ch < b.ch || (a.ch == b.ch && a.byte < b.byte); });
+constexpr std::array<unsigned char, kBeyondCodePage> kByteOfCharacter = [] {
+    std::array<unsigned char, kBeyondCodePage> table{};
+    for (std::size_t i = 0; i < kUpperHalf.size(); ++i) table.at(kUpperHalf[i]) = static_cast<unsigned char>(0x80 + i);
     return table;
 }();
 
 std::optional<char> encodeExact(char32_t ch) {
     if (ch < 0x80) return static_cast<char>(ch);
-    const auto found = std::lower_bound(kBytesByCharacter.begin(), kBytesByCharacter.end(), ch,
-                                        [](ByteOf entry, char32_t wanted) { return entry.ch < wanted; });
-    if (found == kBytesByCharacter.end() || found->ch != ch) return std::nullopt;
-    return static_cast<char>(found->byte);
+    if (ch >= kBeyondCodePage || kByteOfCharacter[ch] == 0) return std::nullopt;
+    return static_cast<char>(kByteOfCharacter[ch]);
 }
 
 char encode(char32_t ch) { return encodeExact(ch).value_or('?'); }
@@ -111,25 +103,59 @@ void appendUtf8(std::string& out, char32_t ch) {
     }
 }
 
+namespace {
+
+// Every byte's UTF-8 form, worked out once: a text turns into UTF-8 by
+// copying at most three bytes per byte.
+struct Utf8Form {
+    unsigned char length;
+    char bytes[3];
+};
+
+constexpr std::array<Utf8Form, 256> kUtf8OfByte = [] {
+    std::array<Utf8Form, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte) {
+        const char32_t ch = kz::mazovia::kodZnaku(static_cast<unsigned char>(byte));
+        Utf8Form& form = table[byte];
+        if (ch < 0x80) {
+            form = {1, {static_cast<char>(ch)}};
+        } else if (ch < 0x800) {
+            form = {2, {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))}};
+        } else {
+            form = {3,
+                    {static_cast<char>(0xE0 | (ch >> 12)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
+                     static_cast<char>(0x80 | (ch & 0x3F))}};
+        }
+    }
+    return table;
+}();
+
+}  // namespace
+
 std::string toUtf8(std::string_view mazovia) {
-    std::string out;
-    out.reserve(mazovia.size());
-    for (const char byte : mazovia) appendUtf8(out, decode(static_cast<unsigned char>(byte)));
+    std::string out(mazovia.size() * 3, '\0');
+    std::size_t length = 0;
+    for (const char byte : mazovia) {
+        const Utf8Form& form = kUtf8OfByte[static_cast<unsigned char>(byte)];
+        for (unsigned char i = 0; i < form.length; ++i) out[length++] = form.bytes[i];
+    }
+    out.resize(length);
     return out;
 }
 
+// Both readings write at most one byte per byte read, so the text is sized
+// once and cut to what was written.
 std::string fromUtf8(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
-    while (pos < utf8.size()) out += encode(nextCodePoint(utf8, pos));
+    std::string out(utf8.size(), '\0');
+    std::size_t length = 0, pos = 0;
+    while (pos < utf8.size()) out[length++] = encode(nextCodePoint(utf8, pos));
+    out.resize(length);
     return out;
 }
 
 std::optional<Unencodable> fromUtf8Exact(std::string_view utf8, std::string& out) {
-    out.clear();
-    out.reserve(utf8.size());
-    std::size_t pos = 0;
+    out.assign(utf8.size(), '\0');
+    std::size_t length = 0, pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
         const char32_t ch = nextCodePoint(utf8, pos);
@@ -137,9 +163,13 @@ std::optional<Unencodable> fromUtf8Exact(std::string_view utf8, std::string& out
         // one-byte step over anything but it is malformed UTF-8.
         const bool malformed = ch == kInvalid && utf8.substr(start, 3) != "\xEF\xBF\xBD";
         const auto byte = malformed ? std::nullopt : encodeExact(ch);
-        if (!byte) return Unencodable{start, ch, malformed};
-        out += *byte;
+        if (!byte) {
+            out.resize(length);
+            return Unencodable{start, ch, malformed};
+        }
+        out[length++] = *byte;
     }
+    out.resize(length);
     return std::nullopt;
 }
 

@@ -16,11 +16,14 @@ using namespace hadrek::text;
 
 namespace {
 
+// Every cell shows one character of the code page, so a row's visible text
+// reads back as one byte per cell.
 void renderBounded(std::string_view bytes) {
-    const auto rows = renderText(bytes);
-    for (const hadrek::CellRow& row : rows)
+    std::string shown;
+    for (const hadrek::CellRow& row : renderText(bytes)) {
         if (row.size() > static_cast<std::size_t>(kMaxLineWidth) + bytes.size()) std::abort();
-    if (visibleLines(bytes).size() != rows.size()) std::abort();
+        if (fromUtf8Exact(visibleText(row), shown) || shown.size() != row.size()) std::abort();
+    }
     hotKeyOf(bytes);
 }
 
