@@ -176,30 +176,30 @@ Contractor readContractor(Value object, const std::string& where) {
 class Loader {
 public:
     bool null() {
-        return scalar([&] { element_.addNull(); });
+        return scalar(Kind::null, [&] { element_.addNull(); });
     }
     bool boolean(bool value) {
-        return scalar([&] { element_.addBoolean(value); });
+        return scalar(Kind::boolean, [&] { element_.addBoolean(value); });
     }
     bool number_integer(json::number_integer_t value) {
-        return scalar([&] { element_.addInteger(value); });
+        return scalar(Kind::integer, [&] { element_.addInteger(value); });
     }
     bool number_unsigned(json::number_unsigned_t value) {
-        return scalar([&] { element_.addUnsigned(value); });
+        return scalar(Kind::unsignedInteger, [&] { element_.addUnsigned(value); });
     }
     bool number_float(json::number_float_t value, const std::string&) {
-        return scalar([&] { element_.addFloating(value); });
+        return scalar(Kind::floating, [&] { element_.addFloating(value); });
     }
     bool string(std::string& value) {
-        return scalar([&] { element_.addText(value); });
+        return scalar(Kind::text, [&] { element_.addText(value); });
     }
     // JSON text holds none; the parser's interface asks for it all the same.
     bool binary(json::binary_t&) {
-        return scalar([&] { element_.addNull(); });
+        return scalar(Kind::null, [&] { element_.addNull(); });
     }
 
-    bool start_object(std::size_t) { return start(JsonElement::Kind::object); }
-    bool start_array(std::size_t) { return start(JsonElement::Kind::array); }
+    bool start_object(std::size_t) { return start(Kind::object); }
+    bool start_array(std::size_t) { return start(Kind::array); }
     bool end_object() { return end(); }
     bool end_array() { return end(); }
 
@@ -227,27 +227,25 @@ public:
     }
 
 private:
+    using Kind = JsonElement::Kind;
+
     // How many containers are open: the top object, a section's list, an
     // element and what it holds.
     static constexpr int kSectionDepth = 1;
     static constexpr int kElementDepth = 2;
 
     template <typename Add>
-    bool scalar(Add add) {
+    bool scalar(Kind kind, Add add) {
         if (depth_ > kElementDepth)
             add();
         else
-            refuseShape(false);
+            checkPlace(kind);
         return true;
     }
 
-    bool start(JsonElement::Kind kind) {
-        const bool object = kind == JsonElement::Kind::object;
-        if (depth_ == kElementDepth) {
-            element_.clear();
-            refuseShape(object);
-        }
-        if (depth_ == 0 || depth_ == kSectionDepth) refuseShape(object == (depth_ == 0));
+    bool start(Kind kind) {
+        if (depth_ <= kElementDepth) checkPlace(kind);
+        if (depth_ == kElementDepth) element_.clear();
         if (depth_ >= kElementDepth) element_.open(kind);
         ++depth_;
         return true;
@@ -261,17 +259,18 @@ private:
         return true;
     }
 
-    // A value where the file's shape wants another: at the top, as a
-    // section or as an element (counted, so the message names it).
-    void refuseShape(bool fits) {
-        if (depth_ == 0 && !fits)
+    // What the file's shape wants where a value starts: the data an object,
+    // each section a list, each element an object, counted so that messages
+    // name it.
+    void checkPlace(Kind kind) {
+        if (depth_ == 0 && kind != Kind::object)
             throw DataError("the data must be an object {\"rates\": [...], \"documents\": [...]}");
-        if (depth_ == kSectionDepth && !fits)
+        if (depth_ == kSectionDepth && kind != Kind::array)
             throw DataError("the data, field \"" + section_ + "\": must be a list [...]");
         if (depth_ != kElementDepth) return;
         const bool documents = section_ == "documents";
         const std::size_t position = documents ? ++documentCount_ : ++rateCount_;
-        if (!fits)
+        if (kind != Kind::object)
             throw DataError((documents ? "document #" : "rate #") + std::to_string(position) + " must be an object");
     }
 
