@@ -109,6 +109,12 @@ TEST(Mazovia, WhatTheCodePageLacksBecomesAQuestionMark) {
         {"above U+10FFFF", "\xF4\x90\x80\x80", "????"},
         {"invalid lead byte", "\xFF", "?"},
         {"replacement character itself", "\uFFFD", "?"},
+        // Characters are looked up in a table that ends at U+2600, where
+        // 0 means "not in the code page": never a NUL in the text.
+        {"letter among the page's Latin ones", "\u0100", "?"},
+        {"box line beside the page's own", "\u2501", "?"},
+        {"last character the table holds", "\u25FF", "?"},
+        {"first character beyond the table", "\u2600", "?"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
