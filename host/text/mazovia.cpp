@@ -1,5 +1,6 @@
 #include "host/text/mazovia.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -84,56 +85,46 @@ char32_t displayChar(unsigned char byte) { return byte < 0x20 || byte == 0x7F ? 
 
 std::string_view untilNul(std::string_view text) { return text.substr(0, text.find('\0')); }
 
-void appendUtf8(std::string& out, char32_t ch) {
-    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = kInvalid;
-    if (ch < 0x80) {
-        out += static_cast<char>(ch);
-    } else if (ch < 0x800) {
-        out += static_cast<char>(0xC0 | (ch >> 6));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else if (ch < 0x10000) {
-        out += static_cast<char>(0xE0 | (ch >> 12));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (ch >> 18));
-        out += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (ch & 0x3F));
-    }
-}
-
 namespace {
+
+struct Utf8Form {
+    unsigned char length;
+    char bytes[4];
+};
+
+constexpr Utf8Form utf8Form(char32_t ch) {
+    if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF)) ch = kInvalid;
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+    if (ch < 0x80) return {1, {byte(ch)}};
+    if (ch < 0x800) return {2, {byte(0xC0 | (ch >> 6)), byte(0x80 | (ch & 0x3F))}};
+    if (ch < 0x10000) return {3, {byte(0xE0 | (ch >> 12)), byte(0x80 | ((ch >> 6) & 0x3F)), byte(0x80 | (ch & 0x3F))}};
+    return {4,
+            {byte(0xF0 | (ch >> 18)), byte(0x80 | ((ch >> 12) & 0x3F)), byte(0x80 | ((ch >> 6) & 0x3F)),
+             byte(0x80 | (ch & 0x3F))}};
+}
 
 // Every byte's UTF-8 form, worked out once: a text turns into UTF-8 by
 // copying at most three bytes per byte.
-struct Utf8Form {
-    unsigned char length;
-    char bytes[3];
-};
-
 constexpr std::array<Utf8Form, 256> kUtf8OfByte = [] {
     std::array<Utf8Form, 256> table{};
-    for (std::size_t byte = 0; byte < table.size(); ++byte) {
-        const char32_t ch = kz::mazovia::kodZnaku(static_cast<unsigned char>(byte));
-        Utf8Form& form = table[byte];
-        if (ch < 0x80) {
-            form = {1, {static_cast<char>(ch)}};
-        } else if (ch < 0x800) {
-            form = {2, {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F))}};
-        } else {
-            form = {3,
-                    {static_cast<char>(0xE0 | (ch >> 12)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
-                     static_cast<char>(0x80 | (ch & 0x3F))}};
-        }
-    }
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = utf8Form(kz::mazovia::kodZnaku(static_cast<unsigned char>(byte)));
     return table;
 }();
 
+constexpr std::size_t kMostUtf8PerByte = 3;
+static_assert(std::all_of(kUtf8OfByte.begin(), kUtf8OfByte.end(),
+                          [](const Utf8Form& form) { return form.length <= kMostUtf8PerByte; }));
+
 }  // namespace
 
+void appendUtf8(std::string& out, char32_t ch) {
+    const Utf8Form form = utf8Form(ch);
+    out.append(form.bytes, form.length);
+}
+
 std::string toUtf8(std::string_view mazovia) {
-    std::string out(mazovia.size() * 3, '\0');
+    std::string out(mazovia.size() * kMostUtf8PerByte, '\0');
     std::size_t length = 0;
     for (const char byte : mazovia) {
         const Utf8Form& form = kUtf8OfByte[static_cast<unsigned char>(byte)];
