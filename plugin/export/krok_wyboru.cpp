@@ -13,8 +13,6 @@
 namespace kz {
 namespace {
 
-constexpr int kPytanieOLiczbe = -1;
-
 // Room for an amount in the row; any real amount fits many times over.
 constexpr int kMiejsceNaKwote = 32;
 // The widest row: the mark, every text field full, the amount at its
