@@ -35,7 +35,7 @@ int CZrobListeDokumentow::krokOpcji() {
 }
 
 int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t faza) {
-    if (faza != 1 || polecenie != kPrzyciskWybierz) return 0;
+    if (faza != kFazaDzialania || polecenie != kPrzyciskWybierz) return 0;
     host<Slot::DialogDataExchange>()(&opcje_, kFieldsToBuffer);
     if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
     // Ended here too: a picker that fills the field may leave no NUL.
