@@ -145,6 +145,7 @@ struct FakeHost {
     int freed = 0;
     bool noList = false;  // 52033 answers null, as outside a dialog run
     std::uint16_t currentRow = 0;
+    std::uint16_t besideTheRow = 0xFFFF;  // the host's own bytes right after the row
     int redraws = 0;
 } fake;
 
@@ -456,6 +457,7 @@ TEST_F(WithFakeHost, KeyHandlerMarksWithinTheListAndNeverMovesPastIt) {
             marks += static_cast<char>('0' + eksport.pozycje()[i].zaznaczenie);
         EXPECT_EQ(marks, c.marksAfter);
         EXPECT_EQ(fake.currentRow, c.rowAfter);
+        EXPECT_EQ(fake.besideTheRow, 0xFFFF);
         EXPECT_EQ(fake.redraws, c.redraws);
     }
 }

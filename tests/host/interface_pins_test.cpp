@@ -175,6 +175,7 @@ TEST(InterfacePins, WordsPassedToTheHostOrCheckedAgainstIt) {
         {"folder label", 0x4152, kEtykietaKatalogu},
         {"folder field", 0x4153, kPoleKatalogu},
         {"folder button", 16724, kPrzyciskWybierz},
+        {"the event phase handlers act in", 1, kFazaDzialania},
         {"command handler: served", 4098, kPolecenieObsluzone},
         {"command handler: picker cancelled", -2, kWyborAnulowany},
         {"row text provider: the count's row", -1, kPytanieOLiczbe},

@@ -627,5 +627,27 @@ TEST(Writer, AnExportFileTheClearingCouldNotReachIsReplacedWhole) {
     EXPECT_EQ(joined(messages(w.host)), counted(1, 0) + "\n" + folderMessage(folder) + "\n");
 }
 
+// The longest folder the options keep, 259 characters, in components a file
+// system takes: the files land in it whole, and the message names it whole.
+TEST(Writer, TheLongestFolderTakesTheFilesWhole) {
+    std::string inside;
+    for (std::size_t left = 259 - outFolder(testName()).size(); left > 0;) {
+        std::size_t take = std::min<std::size_t>(left, 101);
+        if (left - take == 1) --take;
+        inside += "/" + std::string(take - 1, 'k');
+        left -= take;
+    }
+    const Doc doc = zakup(1, "FZ 1");
+    Options o;
+    o.folder = "<out>" + inside;
+    const Writing w = write(dataFile({doc}), kAll, o, {{inside.substr(1) + "/", ""}});
+    ASSERT_EQ(w.host.exitCode, 0);
+    const std::string folder = w.out + inside;
+    ASSERT_EQ(folder.size(), 259u);
+    EXPECT_EQ(entries(folder), std::vector<std::string>{"DOWODY.Z00.TXT"});
+    EXPECT_EQ(readFile(folder + "/DOWODY.Z00.TXT"), lineOf(doc));
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 0) + "\n" + folderMessage(folder) + "\n");
+}
+
 }  // namespace
 }  // namespace kz::test
