@@ -144,7 +144,7 @@ struct FakeHost {
     std::vector<std::uint32_t> resizeSizes;
     int freed = 0;
     bool noList = false;  // 52033 answers null, as outside a dialog run
-    std::uint16_t currentRow = 0;
+    alignas(4) std::uint16_t currentRow = 0;
     std::uint16_t besideTheRow = 0xFFFF;  // the host's own bytes right after the row
     int redraws = 0;
 } fake;
