@@ -12,9 +12,6 @@
 namespace hadrek::services {
 namespace {
 
-// The room of the display buffer 32008 fills.
-constexpr std::size_t kDateTextRoom = 13;
-
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
@@ -74,7 +71,7 @@ void KZ_CDECL dateToText(char* destination, const void* recordDate) {
     if (!destination) misuse(kz::Slot::DateToText, "was handed a null buffer");
     const auto date = data::readRecordDate(recordDate);
     const std::string text = date ? data::isoText(*date) : "";
-    std::memset(destination, 0, kDateTextRoom);
+    std::memset(destination, 0, kz::kDateTextSize);
     std::memcpy(destination, text.data(), text.size());
 }
 

@@ -6,6 +6,7 @@
 #include "host/core/context.hpp"
 #include "host/services/services.hpp"
 #include "host/toolkit/dialog_base.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 
 namespace hadrek::services {
 namespace {
@@ -69,7 +70,7 @@ int KZ_THISCALL baseHandler(void*, int, int) { return 0; }
 
 std::intptr_t KZ_THISCALL baseRowText(void*, int row, int) {
     static char empty[1];
-    return row == -1 ? 0 : reinterpret_cast<std::intptr_t>(empty);
+    return row == kz::kPytanieOLiczbe ? 0 : reinterpret_cast<std::intptr_t>(empty);
 }
 
 template <typename F>

@@ -23,7 +23,7 @@ public:
     void* wartosc() {
         void* const* tablica;
         std::memcpy(&tablica, pamiec_.bytes, sizeof tablica);
-        return reinterpret_cast<DelegateValueFn>(tablica[1])(pamiec_.bytes);
+        return reinterpret_cast<DelegateValueFn>(tablica[kDelegateValueEntry])(pamiec_.bytes);
     }
 
 private:

@@ -6,8 +6,6 @@
 
 namespace kz {
 
-inline constexpr int kOknoKomunikatu = 1;
-
 // 52028: a finished text under a caption.
 inline void pokazKomunikat(const char* tytul, const char* tekst) {
     host<Slot::MessageBoxText>()(tytul, tekst, kOknoKomunikatu);

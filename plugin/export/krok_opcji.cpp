@@ -11,9 +11,6 @@
 namespace kz {
 namespace {
 
-constexpr int kPolecenieObsluzone = 4098;
-constexpr int kWyborAnulowany = -2;
-
 // The options key holds the identifier field sixth, before the branch code.
 int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
     return host<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
@@ -38,12 +35,12 @@ int CZrobListeDokumentow::krokOpcji() {
 }
 
 int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t faza) {
-    if (faza != 1 || polecenie != kPrzyciskWybierz) return 0;
-    host<Slot::DialogDataExchange>()(&opcje_, 1);
+    if (faza != kFazaDzialania || polecenie != kPrzyciskWybierz) return 0;
+    host<Slot::DialogDataExchange>()(&opcje_, kFieldsToBuffer);
     if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
     // Ended here too: a picker that fills the field may leave no NUL.
     opcje_.katalogWyjsciowy[sizeof opcje_.katalogWyjsciowy - 1] = '\0';
-    host<Slot::DialogDataExchange>()(&opcje_, 0);
+    host<Slot::DialogDataExchange>()(&opcje_, kBufferToFields);
     przerysujDialog();
     return kPolecenieObsluzone;
 }

@@ -13,8 +13,6 @@
 namespace kz {
 namespace {
 
-constexpr int kPytanieOLiczbe = -1;
-
 // Room for an amount in the row; any real amount fits many times over.
 constexpr int kMiejsceNaKwote = 32;
 // The widest row: the mark, every text field full, the amount at its
@@ -43,7 +41,7 @@ int CZrobListeDokumentow::krokWyboru() {
 }
 
 int CZrobListeDokumentow::obsluzKlawisz(std::uint16_t kod, std::uint16_t faza) {
-    if (faza != 1 || (kod != kKlawiszIns && kod != kKlawiszCtrlIns)) return 0;
+    if (faza != kFazaDzialania || (kod != kKlawiszIns && kod != kKlawiszCtrlIns)) return 0;
     std::uint16_t* biezacy = host<Slot::ControlValue>()(kListaDokumentow);
     const int wiersz = biezacy ? *biezacy : -1;
     // A row outside the list has no document to mark.

@@ -16,7 +16,6 @@
 namespace kz {
 namespace {
 
-constexpr int kDoSetnych = 100;  // 52179 rounds ten-thousandths to whole hundredths
 // An additional value strictly inside this bound leaves its field empty.
 constexpr double kProgWartosciDodatkowej = 0.00001;
 
@@ -80,7 +79,7 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, con
     double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
     if (!dokument.wartosciJakZapisane)
         wartosc = host<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
-    wartosc = host<Slot::AmountRound>()(wartosc, kDoSetnych);
+    wartosc = host<Slot::AmountRound>()(wartosc, kRoundToHundredths);
 
     char opis[tzak_dok::kOpisPozycji.room];
     kopiujTekst(opis, pozycja, tzak_dok::kOpisPozycji);

@@ -8,10 +8,6 @@
 namespace kz {
 namespace {
 
-// The host's own words after the mode: sharing, then buffering left to it.
-constexpr int kUdostepnianie = 0x40;
-constexpr int kBuforDomyslny = -1;
-
 // The temporary file object in the opener's memory, destroyed (22563) on
 // every path; the stream taken out of it stays open.
 class PlikTymczasowy {
@@ -34,8 +30,8 @@ void nazwaPlikuEksportu(char (&nazwa)[kMiejsceNaNazwePliku], char litera, int nu
 }
 
 void* otworzPlikEksportu(const char* sciezka) {
-    void* otwarty = host<Slot::FileOpen>()(sciezka, texts::kTrybPlikuEksportu.c_str(), kUdostepnianie, 0,
-                                           kBuforDomyslny, 0, 0, 0, 0);
+    void* otwarty = host<Slot::FileOpen>()(sciezka, texts::kTrybPlikuEksportu.c_str(), kFileOpenSharing, 0,
+                                           kFileOpenBuffering, 0, 0, 0, 0);
     PlikTymczasowy tymczasowy(otwarty);
     return tymczasowy.wyjmijStrumien();
 }

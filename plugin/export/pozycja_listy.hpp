@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace kz {
@@ -13,9 +14,9 @@ namespace kz {
 #pragma pack(push, 1)
 struct PozycjaListy {
     char numerDokumentu[17];
-    char nazwaKontrahenta[101];  // spaces collapsed
-    double wartoscBrutto;        // currency units
-    char dataWystawienia[13];    // as 32008 writes it
+    char nazwaKontrahenta[101];           // spaces collapsed
+    double wartoscBrutto;                 // currency units
+    char dataWystawienia[kDateTextSize];  // as 32008 writes it
     std::int32_t idDokumentu;
     std::int32_t drugiIdDokumentu;
     std::int16_t typDokumentu;  // kTypZakup or kTypPZ

@@ -7,17 +7,16 @@
 #include "plugin/frame/failure_report.hpp"
 #include "plugin/frame/first_run_notice.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 #include "plugin/resources/texts.hpp"
 
 namespace kz {
 namespace {
 
-constexpr std::uint16_t kCommandId = 31042;
-
 // Writable and alive as long as the library: the host keeps it and may
 // link it into its menu through its first word.
 constinit MenuCommandDescriptor g_menuCommand = {
-    0x43080000, texts::kEtykietaMenu.c_str(), kCommandId, 0, &eksportujDokumenty, 0,
+    kMenuDescriptorFixed, texts::kEtykietaMenu.c_str(), kMenuCommandId, 0, &eksportujDokumenty, 0,
 };
 
 // Installed by nobody in this plug-in; the exports still honour them.
@@ -38,7 +37,7 @@ int attach(NotificationFunction notification, char* description) {
 }
 
 int detach() {
-    if (const auto remove = host<Slot::MenuRemoveCommand>()) remove(kCommandId);
+    if (const auto remove = host<Slot::MenuRemoveCommand>()) remove(kMenuCommandId);
     return 0;
 }
 
@@ -65,5 +64,5 @@ extern "C" int KZ_STDCALL kz_activate(int report) {
 extern "C" int KZ_STDCALL kz_query() { return kz::g_queryHandler ? kz::g_queryHandler() : 0; }
 
 extern "C" int KZ_STDCALL kz_queryValue(int value) {
-    return kz::g_queryValueHandler ? kz::g_queryValueHandler(value) : static_cast<int>(0xB669FD2E);
+    return kz::g_queryValueHandler ? kz::g_queryValueHandler(value) : static_cast<int>(kz::kQueryValueAnswer);
 }

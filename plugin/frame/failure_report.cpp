@@ -6,6 +6,7 @@
 #include "plugin/frame/compatibility.hpp"
 #include "plugin/frame/plugin_state.hpp"
 #include "plugin/interface/host_signatures.hpp"
+#include "plugin/interface/plugin_exports.hpp"
 #include "plugin/interface/windows_api.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -71,7 +72,7 @@ int tableSizeText(char* buffer) {
 
 void failureReport() {
     const PluginState& state = pluginState();
-    if (state.notification) state.notification(1, -1);
+    if (state.notification) state.notification(kNotificationReportWhat, kNotificationReportValue);
 
     // With the box itself missing there is no one to tell; the binder has
     // already recorded the gap.

@@ -1,9 +1,9 @@
 // Why the plug-in cannot be activated, told in one "STOP!!!" box.
 #pragma once
 
-namespace kz {
+#include "plugin/interface/host_signatures.hpp"
 
-inline constexpr int kReportBufferSize = 3072;
+namespace kz {
 
 // Fills `buffer` (kReportBufferSize bytes); returns the missing-function
 // count, 0 leaving the buffer empty.

@@ -31,6 +31,18 @@ inline constexpr std::uint16_t kPrzyciskAnuluj = 20482;
 inline constexpr std::uint16_t kPrzyciskZaznacz = kKlawiszIns;
 inline constexpr std::uint16_t kPrzyciskWszystkie = kKlawiszCtrlIns;
 
+// The event phase in which the host calls the handlers to act; they leave
+// every other phase to the host.
+inline constexpr std::uint16_t kFazaDzialania = 1;
+
+// What the handlers answer the host: the command handler 4098 for the
+// folder button it served, -2 when the user cancelled the picker; the key
+// handler the list's id for a key it handled. The list asks the row text
+// provider for row -1 to learn how many rows there are.
+inline constexpr int kPolecenieObsluzone = 4098;
+inline constexpr int kWyborAnulowany = -2;
+inline constexpr int kPytanieOLiczbe = -1;
+
 inline constexpr std::uint16_t kNaglowekListy = 0x5801;
 inline constexpr std::uint16_t kListaDokumentow = 16385;
 inline constexpr std::uint16_t kEtykietaKatalogu = 0x4152;

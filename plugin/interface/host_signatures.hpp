@@ -14,6 +14,10 @@ namespace kz {
 
 // Handed to 52081 and kept by the host while the library is loaded; the
 // host may link it into its menu through it, so it is never read-only.
+// Its first word is the host's own, passed unchanged; 52082 removes the
+// command by its id.
+inline constexpr std::uint32_t kMenuDescriptorFixed = 0x43080000;
+inline constexpr std::uint16_t kMenuCommandId = 31042;
 struct MenuCommandDescriptor {
     std::uint32_t fixed;  // 0x43080000, the host's own
     const char* label;
@@ -116,6 +120,13 @@ inline constexpr int kStopBoxHelp = 15000;
 inline constexpr int kStopBoxStyle = 61441;
 inline constexpr int kStopBoxStyle2 = 28206;
 
+// The failure report's buffer, handed with its size to 30018 for the
+// host's own explanation.
+inline constexpr int kReportBufferSize = 3072;
+
+// The box type of every message box (52028, 52029) an export run shows.
+inline constexpr int kOknoKomunikatu = 1;
+
 // What 41399 does with the key: read or write one value in the given
 // format, or a record of texts, one per conversion of the format.
 enum IniOperation : int {
@@ -127,6 +138,8 @@ enum IniOperation : int {
 
 // The one conversion 52289 is asked for: a net amount to gross.
 inline constexpr int kRateConversionNetToGross = 1;
+// The unit 52179 rounds ten-thousandths to: whole hundredths.
+inline constexpr int kRoundToHundredths = 100;
 
 // The one redraw request (52034) there is: the running dialog drawn again
 // whole, after a handler changed its fields or rows.
@@ -137,8 +150,21 @@ struct RedrawRequest {
 };
 inline constexpr RedrawRequest kRedrawRunningDialog{0, 0x8000, 1};
 
+// Which way 52040 copies: the running dialog's edit fields into their
+// buffer slots, or the slots back into the fields.
+inline constexpr int kFieldsToBuffer = 1;
+inline constexpr int kBufferToFields = 0;
+
 // The folder picker (50525) writes at most this many bytes, the NUL included.
 inline constexpr int kFolderPickerCapacity = 260;
+
+// The display buffer 32008 fills with a record date's text, the NUL included.
+inline constexpr std::size_t kDateTextSize = 13;
+
+// The host's own words 52534 takes after the path and the mode: sharing,
+// 0, then the buffering left to it, and four zeros.
+inline constexpr int kFileOpenSharing = 0x40;
+inline constexpr int kFileOpenBuffering = -1;
 
 // The kind of notice (52023) the first run shows.
 inline constexpr int kFirstRunNoticeKind = 1668;
@@ -166,6 +192,7 @@ struct HostObjectStorage {
 };
 
 // Entry 1 of a delegate's table gives the value the dialog runner takes.
+inline constexpr unsigned kDelegateValueEntry = 1;
 using DelegateValueFn = void*(KZ_THISCALL*)(void* delegate);
 
 // What 52305 answers when a stream could not be closed whole: the C

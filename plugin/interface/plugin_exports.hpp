@@ -10,7 +10,13 @@
 namespace kz {
 
 // The host's notification function; the caller removes the arguments.
+// The failure report calls it with these two values before its box.
 using NotificationFunction = int(KZ_CDECL*)(int, int);
+inline constexpr int kNotificationReportWhat = 1;
+inline constexpr int kNotificationReportValue = -1;
+
+// What 30010 answers when no handler is installed, whatever its argument.
+inline constexpr std::uint32_t kQueryValueAnswer = 0xB669FD2E;
 
 // The exports' shapes, as the plug-in defines them and the host calls them.
 using AttachExport = int(KZ_STDCALL*)(NotificationFunction notification, char* description);

@@ -144,7 +144,8 @@ struct FakeHost {
     std::vector<std::uint32_t> resizeSizes;
     int freed = 0;
     bool noList = false;  // 52033 answers null, as outside a dialog run
-    std::uint16_t currentRow = 0;
+    alignas(4) std::uint16_t currentRow = 0;
+    std::uint16_t besideTheRow = 0xFFFF;  // the host's own bytes right after the row
     int redraws = 0;
 } fake;
 
@@ -378,9 +379,15 @@ TEST_F(WithFakeHost, RowTextStaysInItsFieldWhateverTheItemHolds) {
     std::memset(full.dataWystawienia, 'D', sizeof full.dataWystawienia);
     full.wartoscBrutto = -1e200;
     PozycjaListy other = item(0, "2026-03-04", "X");
+    // Two decimals at 31 characters still fit the amount's room, at 32
+    // (the sign counts) they no longer do.
+    PozycjaListy widest = item(713, "2026-03-04", "W");
+    widest.wartoscBrutto = 1e27;
+    PozycjaListy tooWide = item(713, "2026-03-04", "W");
+    tooWide.wartoscBrutto = -1e27;
 
     kz::CZrobListeDokumentow eksport;
-    fill(eksport, {plain, marked, huge, full, other});
+    fill(eksport, {plain, marked, huge, full, other, widest, tooWide});
     const struct {
         int row;
         std::string text;
@@ -391,7 +398,9 @@ TEST_F(WithFakeHost, RowTextStaysInItsFieldWhateverTheItemHolds) {
         {3, "\xAE\r" + std::string(16, 'N') + "\r" + std::string(100, 'K') + "\r-1.000000e+200\r" +
                 std::string(12, 'D') + "\rZakup"},
         {4, "\xAE\rX\r\r0.00\r2026-03-04\rPZ"},
-        {5, ""},
+        {5, "\xAE\rW\r\r1000000000000000013287555072.00\r2026-03-04\rZakup"},
+        {6, "\xAE\rW\r\r-1.000000e+27\r2026-03-04\rZakup"},
+        {7, ""},
         {-2, ""},
         {32767, ""},
     };
@@ -399,7 +408,7 @@ TEST_F(WithFakeHost, RowTextStaysInItsFieldWhateverTheItemHolds) {
         SCOPED_TRACE("row " + std::to_string(c.row));
         EXPECT_EQ(shown(rowText(eksport, c.row)), shown(c.text));
     }
-    EXPECT_EQ(eksport.podajWiersz(-1), 5);
+    EXPECT_EQ(eksport.podajWiersz(-1), 7);
 }
 
 // What the handler does to the marks and the current row; the real host
@@ -448,6 +457,7 @@ TEST_F(WithFakeHost, KeyHandlerMarksWithinTheListAndNeverMovesPastIt) {
             marks += static_cast<char>('0' + eksport.pozycje()[i].zaznaczenie);
         EXPECT_EQ(marks, c.marksAfter);
         EXPECT_EQ(fake.currentRow, c.rowAfter);
+        EXPECT_EQ(fake.besideTheRow, 0xFFFF);
         EXPECT_EQ(fake.redraws, c.redraws);
     }
 }

@@ -27,11 +27,15 @@ int g_stream;  // its address is the stream the object holds
 void* KZ_THISCALL construct(void* self) { return self; }
 void KZ_THISCALL destroy(void*) {}
 
+std::int16_t g_date[3];  // what the date split gives: year, month, day
 void KZ_CDECL dateSplit(const void*, std::int16_t* year, std::int16_t* month, std::int16_t* day, void*) {
-    *year = 2026, *month = 3, *day = 5;
+    *year = g_date[0], *month = g_date[1], *day = g_date[2];
 }
 void KZ_CDECL rateText(char* buffer, int rateKind) { std::snprintf(buffer, kz::kRateTextSize, "k%d", rateKind); }
+// A host's rate text that fills the whole buffer and ends nowhere.
+void KZ_CDECL rateTextFillingItsBuffer(char* buffer, int) { std::memset(buffer, 'r', kz::kRateTextSize); }
 double KZ_CDECL convert(int, int, double amount) { return amount; }
+double KZ_CDECL doubling(int, int, double amount) { return 2 * amount; }
 // As the host rounds: to whole units, half away from zero.
 double KZ_CDECL roundAmount(double amount, int unit) { return std::round(amount / unit) * unit; }
 char* KZ_CDECL boundedCopy(char* destination, const char* source, int limit) {
@@ -73,6 +77,7 @@ class ExportLine : public ::testing::Test {
 protected:
     void SetUp() override {
         g_printed.clear();
+        g_date[0] = 2026, g_date[1] = 3, g_date[2] = 5;
         put(Slot::DialogBaseConstruct, &construct);
         put(Slot::DialogBaseDestroy, &destroy);
         put(Slot::DateSplit, &dateSplit);
@@ -140,6 +145,65 @@ TEST_F(ExportLine, TheContractorIdentifierIsCutAtThirteenCharactersEvenWithoutIt
     const auto f = printLine();
     ASSERT_EQ(f.size(), 18u) << g_printed;
     EXPECT_EQ(f[0], "1234567890ABC");
+}
+
+// Bit 0 of the header's flag byte alone keeps the stored value; the other
+// bits are the host's and say nothing about it.
+TEST_F(ExportLine, OnlyBitZeroOfTheValueFlagsKeepsTheStoredValue) {
+    put(Slot::LineRateConversion, &doubling);
+    const struct {
+        unsigned char flags;
+        const char* field;
+    } cases[] = {{0x00, "2.00"}, {0x01, "1.00"}, {0x02, "2.00"}, {0x03, "1.00"},
+                 {0x80, "2.00"}, {0xFE, "2.00"}, {0xFF, "1.00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "flags 0x" << std::hex << unsigned{c.flags});
+        header_[kz::tzak::kFlagiWartosci] = c.flags;
+        EXPECT_EQ(amountField(kz::tzak_dok::kWartoscPozycji, 10000, 6), c.field);
+    }
+}
+
+// Parts of a date as wide as 16 bits make them, each in full.
+TEST_F(ExportLine, TheDateFieldHoldsEveryPartTheHostGivesWhole) {
+    const struct {
+        std::int16_t year, month, day;
+        const char* field;
+    } cases[] = {
+        {5, 1, 2, "00050102"},
+        {9999, 12, 31, "99991231"},
+        {32767, 12, 31, "327671231"},
+        {-32768, -32768, -32768, "-32768-32768-32768"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        g_date[0] = c.year, g_date[1] = c.month, g_date[2] = c.day;
+        g_printed.clear();
+        const auto f = printLine();
+        ASSERT_EQ(f.size(), 18u) << g_printed;
+        EXPECT_EQ(f[1], c.field);
+    }
+}
+
+// Every text filling its room to the last byte, no NUL in it, and a rate
+// text that fills the host's buffer: each field stops at its room.
+TEST_F(ExportLine, TextsFillingTheirRoomsAreCutAtTheirRoom) {
+    put(Slot::RateCodeText, &rateTextFillingItsBuffer);
+    const auto fill = [](std::vector<unsigned char>& record, kz::PoleTekstowe field, char letter) {
+        std::memset(record.data() + field.offset, letter, field.room);
+    };
+    fill(header_, kz::tzak::kNumerDokumentu, 'n');
+    fill(line_, kz::tzak_dok::kOpisPozycji, 'd');
+    fill(line_, kz::tzak_dok::kKodPozycji, 'c');
+    fill(line_, kz::tzak_dok::kJednostka, 'u');
+    fill(line_, kz::tzak_dok::kTekstDodatkowy, 'e');
+    const auto f = printLine();
+    ASSERT_EQ(f.size(), 18u) << g_printed;
+    EXPECT_EQ(f[2], std::string(16, 'c'));
+    EXPECT_EQ(f[3], std::string(85, 'e'));
+    EXPECT_EQ(f[4], std::string(120, 'd'));
+    EXPECT_EQ(f[8], std::string(5, 'u'));
+    EXPECT_EQ(f[10], std::string(kz::kRateTextSize - 1, 'r'));
+    EXPECT_EQ(f[11], std::string(16, 'n'));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "plugin/frame/exports.hpp"
 #include "plugin/frame/plugin_state.hpp"
@@ -84,6 +85,23 @@ TEST_F(LazyBinding, ActivationWithAFunctionMissingOffersNoCommand) {
     EXPECT_EQ(kz_activate(0), 0);
     EXPECT_EQ(g_commandsAdded, 0);
     menuAdd = kept;
+}
+
+int KZ_CDECL notified(int, int) { return 0; }
+
+// The host's description buffer may hold anything: exactly its 76 bytes are
+// written, the NUL last, and nothing after them.
+TEST_F(LazyBinding, AttachWritesTheDescriptionIntoItsBufferAndNoFurther) {
+    char buffer[80];
+    std::memset(buffer, 0x55, sizeof buffer);
+    const kz::NotificationFunction kept = kz::pluginState().notification;
+    kz_attach(&notified, buffer);
+    kz::pluginState().notification = kept;
+    EXPECT_EQ(std::string(buffer, 75),
+              "Miesi\x86"
+              "ce->Export-import danych->Export do innych program\xA2w:\n\x02Kalvet zakupy\x01");
+    EXPECT_EQ(buffer[75], '\0');
+    for (int i = 76; i < 80; ++i) EXPECT_EQ(buffer[i], 0x55) << "byte " << i;
 }
 
 }  // namespace

@@ -175,8 +175,10 @@ std::vector<long long> resizes(const HostRun& r) {
 
 std::vector<std::string> messages(const HostRun& r) {
     std::vector<std::string> out;
-    for (const auto& e : r.all("message"))
+    for (const auto& e : r.all("message")) {
+        EXPECT_EQ(e.value("type", 0), 1) << "every box of an export run is of type 1";
         out.push_back(e["caption"].get<std::string>() + ": " + e["text"].get<std::string>());
+    }
     return out;
 }
 

@@ -15,7 +15,9 @@
 
 #include "field_rules.hpp"
 #include "host/core/utf8_path.hpp"
+#include "host/platform/raw_paths.hpp"
 #include "host/text/mazovia.hpp"
+#include "plugin/interface/rekordy_zakupow.hpp"
 #include "tests/scenarios/export_checks.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/options_ini.hpp"
@@ -36,6 +38,7 @@ struct Doc {
     long long id2 = 1;
     std::string number;
     std::string date = "2026-03-15";
+    int lines = 1;  // each the same
 };
 
 Doc zakup(long long id, std::string number, std::string date = "2026-03-15") {
@@ -58,7 +61,8 @@ std::string dataFile(const std::vector<Doc>& docs) {
                              {"date", d.date},
                              {"contractor", {{"name", "Hurtownia"}, {"nip", "111"}}},
                              {"values_as_stored", true},
-                             {"lines", json::array({line})}});
+                             {"lines", json::array()}});
+        for (int i = 0; i < d.lines; ++i) documents.back()["lines"].push_back(line);
     }
     return json{{"documents", documents}}.dump();
 }
@@ -622,6 +626,73 @@ TEST(Writer, AFullFileSystemKeepsOnlyWholeFilesAndSaysWhatWasNotWritten) {
                                             "\n" + folderMessage(w.out) + "\n");
 }
 #endif
+
+// A print the host could not make ends the document's line walk there: no
+// further line of it is asked for, its file goes, and the next document
+// takes the number.
+TEST(Writer, AFailedPrintEndsTheDocumentsLineWalk) {
+    Doc first = zakup(1, "FZ 1"), second = zakup(2, "FZ 2");
+    first.lines = second.lines = 3;
+    const Writing w =
+        write(dataFile({first, second}), kAll, {}, {}, "", {"--fail-call", serviceName(Slot::StreamPrintf) + ":2"});
+    ASSERT_EQ(w.host.exitCode, 0);
+    std::vector<long long> lineRanges;
+    for (const auto& e : w.host.all("table"))
+        if (e["action"] == "range-end" && e["table"] == kTabelaTzakDok) lineRanges.push_back(e["records"]);
+    EXPECT_EQ(lineRanges, (std::vector<long long>{2, 3})) << "FZ 1 left at its second line";
+    EXPECT_EQ(entries(w.out), std::vector<std::string>{"DOWODY.Z00.TXT"});
+    EXPECT_EQ(exported(w, "DOWODY.Z00.TXT"), lineOf(second) + lineOf(second) + lineOf(second));
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 0) + "\n" + notWritten(1, 0) + "\n" + folderMessage(w.out) + "\n");
+    expectNothingLeftOpen(w.host);
+}
+
+// The folder the options name stands twice on the disk: under its bytes as
+// they are, and under the host's conversion, where the host writes. Beside
+// the old export file in the converted one, the other holds a folder of the
+// same name; the clearing deletes a name by its bytes first, so it cannot
+// reach that file. The export must replace what it held, not add to it.
+TEST(Writer, AnExportFileTheClearingCouldNotReachIsReplacedWhole) {
+    const std::string twins = "scenario/" + testName() + ".twins";
+    const std::string folder = twins + "/Księgowość";
+    const std::string bytes = hadrek::text::fromUtf8(folder);
+    fs::remove_all(hadrek::utf8Path(twins));
+    fs::create_directories(hadrek::platform::rawFileSystemPath(bytes + "/DOWODY.Z00.TXT"));
+    std::ofstream(hadrek::platform::rawFileSystemPath(bytes + "/DOWODY.Z00.TXT/zostaje.txt")) << "x";
+    fs::create_directories(hadrek::utf8Path(folder));
+    std::ofstream(hadrek::utf8Path(folder + "/DOWODY.Z00.TXT"), std::ios::binary) << "stara linia\r\n";
+
+    const Doc doc = zakup(1, "FZ 1");
+    Options o;
+    o.folder = bytes;
+    const Writing w = write(dataFile({doc}), kAll, o);
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_TRUE(fs::is_directory(hadrek::platform::rawFileSystemPath(bytes + "/DOWODY.Z00.TXT")));
+    EXPECT_EQ(readFile(folder + "/DOWODY.Z00.TXT"), lineOf(doc));
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 0) + "\n" + folderMessage(folder) + "\n");
+}
+
+// The longest folder the options keep, 259 characters, in components a file
+// system takes: the files land in it whole, and the message names it whole.
+// It stays from run to run beside the run's own folder: a Win32 process
+// cannot list or remove a folder this deep, though it can read a file in it.
+TEST(Writer, TheLongestFolderTakesTheFilesWhole) {
+    std::string folder = "scenario/" + testName() + ".deep";
+    for (std::size_t left = 259 - folder.size(); left > 0;) {
+        std::size_t take = std::min<std::size_t>(left, 101);
+        if (left - take == 1) --take;
+        folder += "/" + std::string(take - 1, 'k');
+        left -= take;
+    }
+    ASSERT_EQ(folder.size(), 259u);
+    fs::create_directories(hadrek::utf8Path(folder));
+    const Doc doc = zakup(1, "FZ 1");
+    Options o;
+    o.folder = folder;
+    const Writing w = write(dataFile({doc}), kAll, o);
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_EQ(readFile(folder + "/DOWODY.Z00.TXT"), lineOf(doc));
+    EXPECT_EQ(joined(messages(w.host)), counted(1, 0) + "\n" + folderMessage(folder) + "\n");
+}
 
 }  // namespace
 }  // namespace kz::test

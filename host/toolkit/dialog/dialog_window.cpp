@@ -144,7 +144,7 @@ void DialogWindow::draw(screen::Screen& on) {
 void DialogWindow::drawList(screen::Screen& on, int originX, int originY, const DialogControl& control) {
     const ControlRecord& r = control.record;
     if (!rows_ || !list_) return;
-    list_->setCount(static_cast<int>(rows_(-1)));
+    list_->setCount(static_cast<int>(rows_(kz::kPytanieOLiczbe)));
     for (int line = 0; line < list_->height(); ++line) {
         const int row = list_->top() + line;
         if (row >= list_->count()) break;

@@ -59,7 +59,7 @@ private:
     int call(unsigned entry, kz::Slot dispatch, int code) {
         const Delegate* d = delegate(dispatch);
         const int result = d ? static_cast<int>(reinterpret_cast<DispatchFn>(d->dispatch)(d->object, code, 1))
-                             : callHandler(window_.object(), entry, code, 1);
+                             : callHandler(window_.object(), entry, code, kz::kFazaDzialania);
         context().log.write({{"event", "handler"}, {"entry", entry}, {"code", code}, {"phase", 1}, {"result", result}});
         return result;
     }
@@ -86,7 +86,7 @@ private:
                 window_.focusOn(i);
                 return std::nullopt;
             }
-        if (callHandler(window_.object(), kMayClose, kz::kPrzyciskOk, 1) == 0) return std::nullopt;
+        if (callHandler(window_.object(), kMayClose, kz::kPrzyciskOk, kz::kFazaDzialania) == 0) return std::nullopt;
         return close(kz::kPrzyciskOk);
     }
 
@@ -103,12 +103,12 @@ private:
 
     void moveFocus(int step) {
         window_.focusNext(step);
-        callHandler(window_.object(), kFocusMoved, window_.focus(), 1);
+        callHandler(window_.object(), kFocusMoved, window_.focus(), kz::kFazaDzialania);
     }
 
     void focusOn(int index) {
         window_.focusOn(index);
-        callHandler(window_.object(), kFocusMoved, window_.focus(), 1);
+        callHandler(window_.object(), kFocusMoved, window_.focus(), kz::kFazaDzialania);
     }
 
     std::optional<std::uint16_t> handle(const screen::Key& pressed) {
@@ -221,14 +221,14 @@ std::uint16_t runDialog(const PreparedDialog& prepared, const void* block, void*
     display().refresh();
     host.log.write({{"event", "dialog"}, {"action", "open"}, {"id", window.id()}, {"caption", caption}});
     logScreen(window, "open");
-    callHandler(object, kOpened, window.id(), 1);
+    callHandler(object, kOpened, window.id(), kz::kFazaDzialania);
 
     const std::uint16_t result = run.loop();
     display().refresh();
     logScreen(window, "close");
     std::string shown;
     for (const std::string& line : display().linesOf(window)) shown += line + "\n";
-    callHandler(object, kClosed, result, 1);
+    callHandler(object, kClosed, result, kz::kFazaDzialania);
     display().close(window);
     running().pop_back();
     display().refresh();
