@@ -34,7 +34,10 @@ bool injectFault(kz::Slot service) {
     const bool fails = (host.options.failAt && *host.options.failAt == call) ||
                        (one && one->ordinal == ordinal && one->nth == callOfService);
     if (!fails) return false;
-    host.log.write({{"event", "fault"}, {"call", call}, {"service", std::to_string(ordinal)}});
+    host.log.write({{"event", "fault"},
+                    {"call", call},
+                    {"service", std::to_string(ordinal)},
+                    {"role", kz::kHostFunctions[static_cast<unsigned>(service)].role}});
     return true;
 }
 

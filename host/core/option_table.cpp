@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/core/utf8_path.hpp"
+#include "plugin/interface/host_table.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
 namespace hadrek {
@@ -18,6 +19,16 @@ std::optional<long> number(const std::string& text) {
     const auto [p, error] = std::from_chars(text.data(), end, value);
     if (error != std::errc() || p != end || text.empty()) return std::nullopt;
     return value;
+}
+
+// A host function by its ordinal or by its role in the interface
+// ("FileOpen"), so scripts need not write ordinals as numbers.
+std::optional<std::uint16_t> hostFunction(const std::string& text) {
+    for (const kz::HostFunction& function : kz::kHostFunctions)
+        if (text == function.role) return function.ordinal;
+    const auto n = number(text);
+    if (!n || *n <= 0 || *n > 65535) return std::nullopt;
+    return static_cast<std::uint16_t>(*n);
 }
 
 // Document ids of generated data stay far below the 32-bit limit.
@@ -101,9 +112,9 @@ std::string refuseModule(HostOptions& options, const std::string& value) {
 
 std::string missing(HostOptions& options, const std::string& value) {
     for (const std::string& part : split(value, ',')) {
-        const auto n = number(part);
-        if (!n || *n <= 0 || *n > 65535) return "--missing takes ordinals, not " + part;
-        options.missing.insert(static_cast<std::uint16_t>(*n));
+        const auto ordinal = hostFunction(part);
+        if (!ordinal) return "--missing takes ordinals, not " + part;
+        options.missing.insert(*ordinal);
     }
     return {};
 }
@@ -130,11 +141,11 @@ std::string failAt(HostOptions& options, const std::string& value) {
 
 std::string failCall(HostOptions& options, const std::string& value) {
     const std::vector<std::string> parts = split(value, ':');
-    const auto ordinal = parts.empty() ? std::nullopt : number(parts[0]);
+    const auto ordinal = parts.empty() ? std::nullopt : hostFunction(parts[0]);
     const auto nth = parts.size() == 2 ? number(parts[1]) : std::optional<long>(1);
-    if (parts.size() > 2 || !ordinal || *ordinal <= 0 || *ordinal > 65535 || !nth || *nth < 1 || *nth > kLargest)
+    if (parts.size() > 2 || !ordinal || !nth || *nth < 1 || *nth > kLargest)
         return "--fail-call takes ORD or ORD:N (N from 1), not " + value;
-    options.failCall = HostOptions::FailCall{static_cast<std::uint16_t>(*ordinal), static_cast<int>(*nth)};
+    options.failCall = HostOptions::FailCall{*ordinal, static_cast<int>(*nth)};
     return {};
 }
 
@@ -178,8 +189,8 @@ constexpr OptionRow kRows[] = {
      "Fault options:"},
     {"--refuse-module", "TEXT", "refuse the module, explaining with TEXT", refuseModule},
     {"--missing", "ORD[,ORD...]",
-     "lack these host functions (under Wine too: their export\n"
-     "entries are cleared)",
+     "lack these host functions, by ordinal or role (TableOpen);\n"
+     "under Wine too: their export entries are cleared",
      missing},
     {"--record-size", "TABLE=N", "report record size N for TABLE ({tables} or a number)", recordSize},
     {"--no-table", "TABLE", "know no such table", noTable},
@@ -197,7 +208,8 @@ constexpr OptionRow kRows[] = {
      failAt},
     {"--fail-call", "ORD[:N]",
      "the Nth call (default the first) of host function ORD\n"
-     "fails, ORD being one of those --fail-at counts",
+     "(ordinal or role, as FileOpen) fails, ORD being one of\n"
+     "those --fail-at counts",
      failCall},
     {"--host-variant", "NAME[,...]",
      "behave as another host may where the interface leaves\n"

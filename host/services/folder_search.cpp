@@ -33,7 +33,6 @@
 namespace hadrek::services {
 namespace {
 
-constexpr int kOpened = 0;
 constexpr int kNotOpened = 3;       // the C runtime's "path not found"
 constexpr int kNoMoreEntries = 18;  // and its "no more files"
 constexpr std::string_view kAllFiles = "*.*";
@@ -172,7 +171,7 @@ void KZ_THISCALL dirSearchDestroy(void* self) {
 int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
     Search& search = liveSearch(object, kz::Slot::DirSearchFirst);
     if (!pattern) misuse(kz::Slot::DirSearchFirst, "was handed a null pattern");
-    if (attributes != 0)
+    if (attributes != kz::kDirSearchPlainFiles)
         misuse(kz::Slot::DirSearchFirst,
                "was asked for attributes " + std::to_string(attributes) + "; this host searches for plain files only");
     if (search.number) closeSearch(object, search);
@@ -204,11 +203,11 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
     search.entries = std::move(*entries);
     if (findfirst) setName(object, search.entries[search.next++].name);
     event["search"] = search.number;
-    event["result"] = kOpened;
+    event["result"] = kz::kDirSearchOpened;
     event["entries"] = nlohmann::json::array();
     for (const Entry& entry : search.entries) event["entries"].push_back(entry.logged);
     context().log.write(event);
-    return kOpened;
+    return kz::kDirSearchOpened;
 }
 
 // 40504: yield the next entry, its name into the object; 0 while there was
@@ -222,7 +221,7 @@ int KZ_CDECL dirSearchNext(void* object) {
         return kNoMoreEntries;
     }
     setName(object, search.entries[search.next++].name);
-    return 0;
+    return kz::kDirSearchYielded;
 }
 
 // 40505: close the search; the object stays for another.

@@ -11,10 +11,6 @@
 namespace kz {
 namespace {
 
-constexpr int kSamePliki = 0;  // search attributes: plain files
-constexpr int kOtwarte = 0;
-constexpr int kJestWpis = 0;
-
 // The host's directory search object in the clearing's own memory: made by
 // 40518, destroyed by 40519 on every path.
 class WyszukiwanieKatalogu {
@@ -83,7 +79,7 @@ void usunWyszukane(const char* katalog, UsunPlik usun) {
     char wzorzec[kMiejsceNaSciezke];
     if (!zlozSciezke(wzorzec, katalog, texts::kWszystkiePliki.c_str())) return;
     WyszukiwanieKatalogu szukanie;
-    if (host<Slot::DirSearchFirst>()(wzorzec, szukanie.adres(), kSamePliki) != kOtwarte) return;
+    if (host<Slot::DirSearchFirst>()(wzorzec, szukanie.adres(), kDirSearchPlainFiles) != kDirSearchOpened) return;
     // Closed (40505) before the object is destroyed, however the walk ends.
     struct Zamkniecie {
         void* szukanie;
@@ -94,7 +90,7 @@ void usunWyszukane(const char* katalog, UsunPlik usun) {
     // only with the first step; the object held no name before.
     Usuwanie usuwanie(katalog, usun);
     usuwanie.wpis(szukanie);
-    while (host<Slot::DirSearchNext>()(szukanie.adres()) == kJestWpis) usuwanie.wpis(szukanie);
+    while (host<Slot::DirSearchNext>()(szukanie.adres()) == kDirSearchYielded) usuwanie.wpis(szukanie);
 }
 
 }  // namespace

@@ -181,6 +181,11 @@ inline constexpr unsigned kDirSearchSize = 300;
 inline constexpr unsigned kDirSearchName = 36;
 inline constexpr unsigned kDirSearchNameRoom = 260;
 static_assert(kDirSearchName + kDirSearchNameRoom <= kDirSearchSize);
+// The search is opened (40503) for plain files, attribute 0, and answers
+// 0 when it opened; each step (40504) answers 0 while it yields an entry.
+inline constexpr int kDirSearchPlainFiles = 0;
+inline constexpr int kDirSearchOpened = 0;
+inline constexpr int kDirSearchYielded = 0;
 inline constexpr unsigned kHostObjectRoom = 1024;
 static_assert(kHostObjectRoom >= kDelegateSize && kHostObjectRoom >= kTempFileSize &&
               kHostObjectRoom >= kDirSearchSize);

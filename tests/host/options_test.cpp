@@ -17,15 +17,15 @@ ParsedOptions parse(std::vector<std::string> arguments) { return parseOptions(ar
 TEST(Options, ValuesReachTheOptions) {
     const ParsedOptions parsed =
         parse({"--plugin", "p.dll", "--run", "3", "--record-size", "Tzak_dok=-2", "--no-table", "Tzak", "--missing",
-               "52256,7", "--seed", "18446744073709551615", "--report", "--fail-call", "52256:2", "--host-variant",
-               "findfirst,lazy-text", "--host-variant", "raw-paths"});
+               "52256,7,DirSearchNext", "--seed", "18446744073709551615", "--report", "--fail-call", "52256:2",
+               "--host-variant", "findfirst,lazy-text", "--host-variant", "raw-paths"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const HostOptions& o = *parsed.options;
     EXPECT_EQ(o.pluginPath, "p.dll");
     EXPECT_EQ(o.runs, 3);
     EXPECT_EQ(o.recordSizes.at(kz::kTabelaTzakDok), -2);
     EXPECT_EQ(o.noTables, std::set<int>{kz::kTabelaTzak});
-    EXPECT_EQ(o.missing, (std::set<std::uint16_t>{7, 52256}));
+    EXPECT_EQ(o.missing, (std::set<std::uint16_t>{7, 40504, 52256}));
     EXPECT_EQ(o.seed, 18446744073709551615u);
     EXPECT_TRUE(o.report);
     EXPECT_FALSE(o.debugger);
@@ -33,6 +33,7 @@ TEST(Options, ValuesReachTheOptions) {
     EXPECT_EQ(o.failCall->ordinal, 52256);
     EXPECT_EQ(o.failCall->nth, 2);
     EXPECT_EQ(parse({"--plugin", "p", "--fail-call", "40503"}).options->failCall->nth, 1);
+    EXPECT_EQ(parse({"--plugin", "p", "--fail-call", "FileOpen:3"}).options->failCall->ordinal, 52534);
     EXPECT_EQ(o.hostVariants,
               bitOf(HostVariant::Findfirst) | bitOf(HostVariant::LazyText) | bitOf(HostVariant::RawPaths));
     HostVariants every = 0;
