@@ -128,12 +128,13 @@ class Page:
         return "<br>".join(html.escape(line) for line in self.shot(name, "lines")["lines"])
 
     def pierwsza(self, name, _):
-        """A message's first line, as a heading names it: a line that goes on
-        in the next one ends in an ellipsis instead of its comma or colon."""
+        """A message's first line, as a heading names it: without a closing
+        full stop, and where the message goes on, ending in an ellipsis
+        instead of its comma, colon or full stop."""
         lines = self.shot(name, "lines")["lines"]
         first = lines[0].rstrip()
-        if len([line for line in lines if line.strip()]) > 1 and first[-1:] in ",:":
-            first = first[:-1] + "…"
+        if first[-1:] in ",:.":
+            first = first[:-1] + ("…" if len([line for line in lines if line.strip()]) > 1 else "")
         return html.escape(first)
 
     def pytanie(self, name, _):
