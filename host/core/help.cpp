@@ -38,9 +38,15 @@ void fillIn(std::string& text) {
         {"{query_value}", std::to_string(kz::ordinalOf(kz::PluginExport::QueryValue))},
         {"{tables}", tableNames()},
     };
-    for (const auto& [placeholder, value] : kFacts)
+    const auto replace = [&text](std::string_view placeholder, const std::string& value) {
         for (std::size_t at; (at = text.find(placeholder)) != std::string::npos;)
             text.replace(at, placeholder.size(), value);
+    };
+    for (const auto& [placeholder, value] : kFacts) replace(placeholder, value);
+    // "{StreamClose}": a host function by its role, so the help names the
+    // ordinal the interface gives it.
+    for (const kz::HostFunction& function : kz::kHostFunctions)
+        replace("{" + std::string(function.role) + "}", std::to_string(function.ordinal));
 }
 
 }  // namespace

@@ -11,16 +11,22 @@ namespace {
 
 constexpr HostVariantRow kRows[] = {
     {HostVariant::CloseAnswersOne, "close-answers-one",
-     "52305 answers 1 after a good close, -1 when it\ncould not flush"},
-    {HostVariant::PrintAnswersZero, "print-answers-zero", "52541 answers 0 after a good print, -1 when it\nfailed"},
-    {HostVariant::Findfirst, "findfirst", "40503 already yields the first entry; 40504 the rest"},
+     "{StreamClose} answers 1 after a good close, -1 when it\ncould not flush"},
+    {HostVariant::PrintAnswersZero, "print-answers-zero",
+     "{StreamPrintf} answers 0 after a good print, -1 when it\nfailed"},
+    {HostVariant::Findfirst, "findfirst", "{DirSearchFirst} already yields the first entry; {DirSearchNext} the\nrest"},
     {HostVariant::RawPaths, "raw-paths",
      "every file service hands path bytes to the file system\nas they are (Windows: the C library's byte calls)"},
-    {HostVariant::LazyText, "lazy-text", "52161 copies like strncpy; 52512 writes nothing"},
+    {HostVariant::LazyText, "lazy-text", "{BoundedCopy} copies like strncpy; {RateCodeText} writes nothing"},
     {HostVariant::WideObjects, "wide-objects",
      "objects made in the caller's storage fill 1 KiB of it\nand check it at destruction"},
     {HostVariant::DescriptorWrites, "descriptor-writes",
-     "52081 writes a link into the menu descriptor's first\nword; 52082 reads it back"},
+     "{MenuAddCommand} writes a link into the menu descriptor's\nfirst word; {MenuRemoveCommand} reads it back"},
+    {HostVariant::DirsToo, "dirs-too",
+     "the folder search yields every entry: \".\", \"..\",\nfolders, hidden files, then the files"},
+    {HostVariant::SearchStopsEarly, "search-stops-early", "{DirSearchNext} answers \"no more\" after the second entry"},
+    {HostVariant::ShortNames, "short-names",
+     "the folder search gives a name longer than 12\ncharacters only as an 8.3 form naming no file"},
 };
 
 constexpr unsigned char kWidePattern = 0xA5;

@@ -21,6 +21,9 @@ enum class HostVariant : unsigned {
     LazyText,          // 52161 copies like strncpy; 52512 writes nothing
     WideObjects,       // objects in the caller's storage take 1 KiB of it
     DescriptorWrites,  // 52081 links the menu descriptor through its first word
+    DirsToo,           // the folder search yields every entry, folders too
+    SearchStopsEarly,  // the folder search ends after its second entry
+    ShortNames,        // the folder search names long files by an 8.3 form
 };
 
 struct HostVariantRow {

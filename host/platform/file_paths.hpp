@@ -23,6 +23,10 @@ std::filesystem::path fileSystemPath(std::string_view mazovia);
 // the code page lacks.
 std::string hostName(const std::filesystem::path& name);
 
+// A file the platform hides from a plain listing: a dot-file on Linux, one
+// with the hidden attribute on Windows.
+bool isHiddenFile(const std::filesystem::directory_entry& entry);
+
 // What the log shows: UTF-8 with `/` between components on both flavours,
 // so logs compare.
 std::string loggedPath(const std::filesystem::path& path);

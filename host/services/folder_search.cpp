@@ -10,10 +10,15 @@
 //   40519(object)                       destroy the object
 // Under --host-variant findfirst, 40503 yields the first entry itself, as
 // the C runtime's own search does: it opens only when there is one, and
-// 40504 yields the rest.
+// 40504 yields the rest. dirs-too yields what a search by pattern on
+// Windows yields whatever the attribute: ".", "..", the folders, the
+// hidden files, then the rest; search-stops-early ends every search after
+// its second entry; short-names gives a name longer than 12 characters
+// only as a made-up 8.3 form (NOTATK~1.TXT), which names no file.
 // The entries are taken when the search opens, so deleting them while
 // walking changes nothing about what the walk yields.
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <map>
 #include <optional>
@@ -84,24 +89,63 @@ std::optional<std::string_view> folderOfPattern(std::string_view pattern) {
     return rest.substr(0, rest.size() - 1);
 }
 
-// The regular files directly in the folder, by name, as the platform's own
-// search with no attributes yields them: no folders, no "." or "..".
-std::optional<std::vector<Entry>> regularFiles(std::string_view folder) {
+Entry entryNamed(const std::filesystem::path& name) { return {platform::loggedPath(name), platform::hostName(name)}; }
+
+// By the UTF-8 bytes of the name, so both flavours walk in one order.
+void sortEntries(std::vector<Entry>& entries) {
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.logged < b.logged; });
+}
+
+// The entries directly in the folder, by name: as the platform's own search
+// with no attributes yields them, the regular files only, or under
+// dirs-too every entry in groups.
+std::optional<std::vector<Entry>> folderEntries(std::string_view folder) {
     std::error_code error;
     std::filesystem::directory_iterator walk(platform::fileSystemPath(folder), error);
     if (error) return std::nullopt;
-    std::vector<Entry> entries;
+    const bool everyEntry = hostVariant(HostVariant::DirsToo);
+    std::vector<Entry> folders, hidden, files;
     for (; walk != std::filesystem::directory_iterator(); walk.increment(error)) {
         if (error) return std::nullopt;
-        if (!walk->is_regular_file(error)) continue;
-        const auto name = walk->path().filename();
-        Entry entry{platform::loggedPath(name), platform::hostName(name)};
-        if (entry.name.size() < kz::kDirSearchNameRoom) entries.push_back(std::move(entry));
+        const bool regular = walk->is_regular_file(error);
+        if (!regular && !everyEntry) continue;
+        Entry entry = entryNamed(walk->path().filename());
+        if (entry.name.size() >= kz::kDirSearchNameRoom) continue;
+        auto& group = !everyEntry ? files : !regular ? folders : platform::isHiddenFile(*walk) ? hidden : files;
+        group.push_back(std::move(entry));
     }
     if (error) return std::nullopt;
-    // By the UTF-8 bytes of the name, so both flavours walk in one order.
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.logged < b.logged; });
+    std::vector<Entry> entries;
+    if (everyEntry) entries = {{".", "."}, {"..", ".."}};
+    for (auto* group : {&folders, &hidden, &files}) {
+        sortEntries(*group);
+        entries.insert(entries.end(), group->begin(), group->end());
+    }
     return entries;
+}
+
+// short-names: "notatka księgowej.txt" as NOTATK~1.TXT, the n-th such form
+// of one stem ending in ~n. Only letters and digits of ASCII are kept.
+std::string shortForm(std::string_view name, std::map<std::string, int>& taken) {
+    const auto upperAlnum = [](std::string_view from, std::size_t most) {
+        std::string kept;
+        for (const char c : from)
+            if (kept.size() < most && c > 0 && std::isalnum(static_cast<unsigned char>(c)))
+                kept += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return kept;
+    };
+    const std::size_t dot = name.rfind('.');
+    const std::string stem = upperAlnum(name.substr(0, dot), 6);
+    const std::string extension = dot == std::string_view::npos ? "" : upperAlnum(name.substr(dot + 1), 3);
+    std::string form = stem + "~" + std::to_string(++taken[stem]);
+    return extension.empty() ? form : form + "." + extension;
+}
+
+void shortenLongNames(std::vector<Entry>& entries) {
+    constexpr std::size_t kLongestShortName = 12;
+    std::map<std::string, int> taken;
+    for (Entry& entry : entries)
+        if (entry.name.size() > kLongestShortName) entry.logged = entry.name = shortForm(entry.name, taken);
 }
 
 }  // namespace
@@ -141,7 +185,7 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
         event["reason"] = "fault";
     else if (!folder)
         event["reason"] = "pattern";
-    else if (!(entries = regularFiles(*folder)))
+    else if (!(entries = folderEntries(*folder)))
         event["reason"] = "folder";
     if (!entries) {
         event["result"] = kNotOpened;
@@ -155,6 +199,7 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
         context().log.write(event);
         return kNoMoreEntries;
     }
+    if (hostVariant(HostVariant::ShortNames)) shortenLongNames(*entries);
     search.number = ++g_searchesOpened;
     search.entries = std::move(*entries);
     if (findfirst) setName(object, search.entries[search.next++].name);
@@ -170,7 +215,9 @@ int KZ_CDECL dirSearchFirst(const char* pattern, void* object, int attributes) {
 // one.
 int KZ_CDECL dirSearchNext(void* object) {
     Search& search = openSearch(object, kz::Slot::DirSearchNext);
-    if (search.next == search.entries.size()) {
+    constexpr std::size_t kEarlyEnd = 2;
+    const bool endsEarly = hostVariant(HostVariant::SearchStopsEarly) && search.next >= kEarlyEnd;
+    if (search.next == search.entries.size() || endsEarly) {
         setName(object, {});
         return kNoMoreEntries;
     }

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/sciezki_katalogu.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
@@ -47,8 +48,10 @@ public:
 
     void wpis(const WyszukiwanieKatalogu& szukanie) {
         char nazwa[kDirSearchNameRoom];
-        // The host yields plain files only; a name that could reach outside
-        // the folder, or the folder itself, is never deleted.
+        // Asked for plain files, a host may still yield ".", "..", folders
+        // and hidden files, as a search by pattern does on Windows
+        // whatever the attribute; a name that could reach outside the
+        // folder is never used, and the deletion leaves folders alone.
         if (!szukanie.nazwaWpisu(nazwa) || !nazwaWewnatrzKatalogu(nazwa)) return;
         if (std::strcmp(nazwa, poprzednia_) == 0) return;
         std::memcpy(poprzednia_, nazwa, sizeof nazwa);
@@ -62,9 +65,21 @@ private:
     char poprzednia_[kDirSearchNameRoom] = "";
 };
 
-}  // namespace
+// Every export file name, deleted by name whatever the search yielded: a
+// search that ends early, or that names long files by a short form the
+// deletion cannot resolve, must not leave an earlier export's file beside
+// the new ones, to be imported twice.
+void usunPlikiEksportu(const char* katalog, UsunPlik usun) {
+    for (const char litera : kLiteryPlikow)
+        for (int numer = 0; numer < kMaksPlikow; ++numer) {
+            char nazwa[kMiejsceNaNazwePliku];
+            nazwaPlikuEksportu(nazwa, litera, numer);
+            char sciezka[kMiejsceNaSciezke];
+            if (zlozSciezke(sciezka, katalog, nazwa)) usun(sciezka);
+        }
+}
 
-void wyczyscKatalog(const char* katalog, UsunPlik usun) {
+void usunWyszukane(const char* katalog, UsunPlik usun) {
     char wzorzec[kMiejsceNaSciezke];
     if (!zlozSciezke(wzorzec, katalog, texts::kWszystkiePliki.c_str())) return;
     WyszukiwanieKatalogu szukanie;
@@ -80,6 +95,13 @@ void wyczyscKatalog(const char* katalog, UsunPlik usun) {
     Usuwanie usuwanie(katalog, usun);
     usuwanie.wpis(szukanie);
     while (host<Slot::DirSearchNext>()(szukanie.adres()) == kJestWpis) usuwanie.wpis(szukanie);
+}
+
+}  // namespace
+
+void wyczyscKatalog(const char* katalog, UsunPlik usun) {
+    usunWyszukane(katalog, usun);
+    usunPlikiEksportu(katalog, usun);
 }
 
 }  // namespace kz

@@ -2,7 +2,8 @@
 // one export file per chosen document, purchase invoices first and goods
 // receipts second, numbered per type in the order the Tzak range yields
 // them; the user is told how many files of each kind were written whole,
-// how many could not be, and where the files are.
+// which chosen documents got no file and why, and where the files are.
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 
@@ -17,21 +18,20 @@
 namespace kz {
 namespace {
 
-// DOWODY.<letter>00.TXT to DOWODY.<letter>99.TXT per type.
-constexpr int kMaksPlikow = 100;
-constexpr std::size_t kMiejsceNaNazwePliku = sizeof "DOWODY.Z00.TXT";
 static_assert(kMiejsceNaSciezke >= kDlugoscKatalogu + 1 + kMiejsceNaNazwePliku);
 
 struct RodzajPlikow {
     std::int16_t typ;
     char litera;
-    const char* wyrazenie;  // the count message's wording
+    const char* wyrazenie;          // the count message's wording
+    const char* pierwszyPominiety;  // the line naming the first left out
 };
 
 const RodzajPlikow kRodzajePlikow[] = {
-    {kTypZakup, 'Z', texts::kFakturZakupu.c_str()},
-    {kTypPZ, 'P', texts::kDokumentowPZ.c_str()},
+    {kTypZakup, kLiteryPlikow[0], texts::kFakturZakupu.c_str(), texts::kPierwszaPominietaFaktura.c_str()},
+    {kTypPZ, kLiteryPlikow[1], texts::kDokumentowPZ.c_str(), texts::kPierwszyPominietyPZ.c_str()},
 };
+static_assert(std::size(kRodzajePlikow) == std::size(kLiteryPlikow));
 
 // What every document of a pass reads: the lines' table and both record
 // buffers, and the line cursor.
@@ -84,7 +84,7 @@ void zlozSciezkePliku(char (&sciezka)[kMiejsceNaSciezke], const char* katalog, c
 // as not written, like one whose file could not be created.
 Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, int numer, const Tabele& tabele) {
     char nazwa[kMiejsceNaNazwePliku];
-    std::snprintf(nazwa, sizeof nazwa, texts::kNazwaPlikuEksportu.c_str(), rodzaj.litera, numer);
+    nazwaPlikuEksportu(nazwa, rodzaj.litera, numer);
     char sciezka[kMiejsceNaSciezke];
     zlozSciezkePliku(sciezka, eksport.opcje_.katalogWyjsciowy, nazwa);
     void* strumien = otworzPlikEksportu(sciezka);
@@ -109,42 +109,76 @@ Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, 
     return Zapis::Niepelny;
 }
 
+// What became of one kind's chosen documents; each is counted once.
 struct WynikRodzaju {
     int zapisane = 0;
-    int niezapisane = 0;
+    int nieUtworzone = 0;  // the host could not create the file
+    int niepelne = 0;      // nor write it whole; the file is gone
+    int pominiete = 0;     // past the kind's last file number
+    const PozycjaListy* pierwszyPominiety = nullptr;
 };
 
 // One pass over the Tzak range of the kind's type: each chosen document
-// into a file of its own, until the kind's file numbers run out. A file not
-// written uses up no number.
+// into a file of its own. A file not written uses up no number. Once the
+// kind's numbers are used up, the rest of the range is only counted, so
+// that no chosen document is left out unsaid.
 WynikRodzaju zapiszRodzaj(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, KursorTabeli& kursorNaglowkow,
                           void* tzak, const Tabele& tabele) {
     WynikRodzaju wynik;
     KluczZakresu klucz;
     host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
     przejdzZakres(kursorNaglowkow, tzak, rodzaj.typ, klucz, [&] {
-        if (eksport.filtrujDokument(tabele.naglowek) ||
-            !jestWybrany(eksport.pozycje(), eksport.liczbaDokumentow_, rodzaj.typ, tabele.naglowek))
+        if (eksport.filtrujDokument(tabele.naglowek)) return true;
+        const PozycjaListy* wybrany =
+            znajdzWybrany(eksport.pozycje(), eksport.liczbaDokumentow_, rodzaj.typ, tabele.naglowek);
+        if (!wybrany) return true;
+        if (wynik.zapisane == kMaksPlikow) {
+            if (wynik.pominiete++ == 0) wynik.pierwszyPominiety = wybrany;
             return true;
+        }
         switch (zapiszDokument(eksport, rodzaj, wynik.zapisane, tabele)) {
         case Zapis::Caly: ++wynik.zapisane; break;
-        case Zapis::NieUtworzony: break;
-        case Zapis::Niepelny: ++wynik.niezapisane; break;
+        case Zapis::NieUtworzony: ++wynik.nieUtworzone; break;
+        case Zapis::Niepelny: ++wynik.niepelne; break;
         }
-        return wynik.zapisane < kMaksPlikow;
+        return true;
     });
     return wynik;
 }
 
-// After the passes' counts: the documents not written, then where the
-// written files are.
-void pokazPodsumowanie(const int (&niezapisane)[std::size(kRodzajePlikow)], int razem, const char* katalog) {
-    if (niezapisane[0] || niezapisane[1])
-        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kNiezapisaneDokumenty.c_str(), kOknoKomunikatu,
-                                       niezapisane[0], niezapisane[1]);
-    if (razem > 0)
-        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kPlikiWKatalogu.c_str(), kOknoKomunikatu,
-                                       katalog);
+using Wyniki = WynikRodzaju[std::size(kRodzajePlikow)];
+
+// The line naming the kind's first document left out, or an empty text.
+struct LiniaPominietego {
+    char tekst[128];
+    LiniaPominietego(const RodzajPlikow& rodzaj, const WynikRodzaju& wynik) : tekst() {
+        if (const PozycjaListy* p = wynik.pierwszyPominiety)
+            std::snprintf(tekst, sizeof tekst, rodzaj.pierwszyPominiety, p->numerDokumentu, p->dataWystawienia);
+    }
+};
+// Either line with the longest number and date the list keeps, each
+// format's "%s" pair giving way to them.
+static_assert(sizeof(LiniaPominietego::tekst) >=
+              std::max(texts::kPierwszaPominietaFaktura.size(), texts::kPierwszyPominietyPZ.size()) +
+                  sizeof(PozycjaListy::numerDokumentu) + sizeof(PozycjaListy::dataWystawienia));
+
+// After the passes' counts: the chosen documents that got no file, by
+// cause, then where the written files are.
+void pokazPodsumowanie(const Wyniki& wyniki, const char* katalog) {
+    const auto box = host<Slot::MessageBoxFormat>();
+    const WynikRodzaju &z = wyniki[0], &p = wyniki[1];
+    if (z.nieUtworzone || p.nieUtworzone)
+        box(texts::kTytulBlad.c_str(), texts::kNieUtworzonoPlikow.c_str(), kOknoKomunikatu, katalog, z.nieUtworzone,
+            p.nieUtworzone);
+    if (z.niepelne || p.niepelne)
+        box(texts::kTytulBlad.c_str(), texts::kNiezapisaneDokumenty.c_str(), kOknoKomunikatu, z.niepelne, p.niepelne);
+    if (z.pominiete || p.pominiete) {
+        const LiniaPominietego pierwszaFaktura(kRodzajePlikow[0], z), pierwszyPZ(kRodzajePlikow[1], p);
+        box(texts::kTytulUwaga.c_str(), texts::kPominieteDokumenty.c_str(), kOknoKomunikatu, kMaksPlikow, z.pominiete,
+            p.pominiete, pierwszaFaktura.tekst, pierwszyPZ.tekst);
+    }
+    if (z.zapisane + p.zapisane > 0)
+        box(texts::kTytulUwaga.c_str(), texts::kPlikiWKatalogu.c_str(), kOknoKomunikatu, katalog);
 }
 
 }  // namespace
@@ -179,16 +213,13 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
     if (zostawZaznaczone() == 0) return 1;
     uporzadkujDoWyszukiwania(pozycje(), liczbaDokumentow_);
 
-    int razem = 0;
-    int niezapisane[std::size(kRodzajePlikow)] = {};
+    Wyniki wyniki;
     for (std::size_t r = 0; r < std::size(kRodzajePlikow); ++r) {
-        const WynikRodzaju wynik = zapiszRodzaj(*this, kRodzajePlikow[r], kursorNaglowkow, tzak, tabele);
+        wyniki[r] = zapiszRodzaj(*this, kRodzajePlikow[r], kursorNaglowkow, tzak, tabele);
         host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(), kOknoKomunikatu,
-                                       wynik.zapisane, kRodzajePlikow[r].wyrazenie);
-        razem += wynik.zapisane;
-        niezapisane[r] = wynik.niezapisane;
+                                       wyniki[r].zapisane, kRodzajePlikow[r].wyrazenie);
     }
-    pokazPodsumowanie(niezapisane, razem, katalog);
+    pokazPodsumowanie(wyniki, katalog);
     return 0;
 }
 

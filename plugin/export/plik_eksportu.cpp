@@ -1,5 +1,7 @@
 #include "plugin/export/plik_eksportu.hpp"
 
+#include <cstdio>
+
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -26,6 +28,10 @@ private:
 };
 
 }  // namespace
+
+void nazwaPlikuEksportu(char (&nazwa)[kMiejsceNaNazwePliku], char litera, int numer) {
+    std::snprintf(nazwa, sizeof nazwa, texts::kNazwaPlikuEksportu.c_str(), litera, numer);
+}
 
 void* otworzPlikEksportu(const char* sciezka) {
     void* otwarty = host<Slot::FileOpen>()(sciezka, texts::kTrybPlikuEksportu.c_str(), kUdostepnianie, 0,

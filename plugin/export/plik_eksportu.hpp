@@ -2,9 +2,19 @@
 // stream of a temporary file object; closed by the writer (52305).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace kz {
+
+// DOWODY.<letter>00.TXT to DOWODY.<letter>99.TXT: purchase invoices under
+// the letter Z, goods receipts under P, numbered per letter.
+inline constexpr int kMaksPlikow = 100;
+inline constexpr char kLiteryPlikow[] = {'Z', 'P'};
+inline constexpr std::size_t kMiejsceNaNazwePliku = sizeof "DOWODY.Z00.TXT";
+
+// The export file's name for a letter and a number below kMaksPlikow.
+void nazwaPlikuEksportu(char (&nazwa)[kMiejsceNaNazwePliku], char litera, int numer);
 
 // The open stream ("wt": created or truncated, text mode), or null when the
 // file cannot be created.

@@ -18,7 +18,7 @@ bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char
 
 bool usunPlik(const char* sciezka) {
     errno = 0;
-    if (std::remove(sciezka) == 0) return true;
+    if (usunWpis(sciezka) == 0) return true;
     return errno == ENOENT && usunPlikPoKonwersji(sciezka);
 }
 

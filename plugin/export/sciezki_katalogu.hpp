@@ -12,8 +12,8 @@
 namespace kz {
 
 // What differs between the flavours, each defined by its flavour's file
-// (system_plikow_<flavour>.cpp) and nothing else: the separator below and
-// usunPlikPoKonwersji.
+// (system_plikow_<flavour>.cpp) and nothing else: the separator below,
+// usunWpis and usunPlikPoKonwersji.
 // `\` in the Win32 flavour, `/` in the Linux one.
 extern const char kSeparatorSciezki;
 
@@ -40,6 +40,11 @@ bool zlozSciezke(char (&cel)[kMiejsceNaSciezke], const char* katalog, const char
 // the file is still there.
 bool usunPlik(const char* sciezka);
 using UsunPlik = bool (*)(const char* sciezka);
+
+// Deletes the file `nazwa` names in the file system's own bytes, and never
+// a folder, as the Windows C library's `remove` does: POSIX `remove` would
+// take an empty folder too. 0 when deleted, otherwise -1 with errno set.
+int usunWpis(const char* nazwa);
 
 // The converted half of usunPlik: the code page's letters turned into the
 // file system's own name (UTF-8 on Linux, UTF-16 on Windows). False when

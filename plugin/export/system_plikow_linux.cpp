@@ -1,4 +1,5 @@
-#include <cstdio>
+#include <unistd.h>
+
 #include <cstring>
 
 #include "plugin/export/sciezki_katalogu.hpp"
@@ -7,6 +8,8 @@
 namespace kz {
 
 const char kSeparatorSciezki = '/';
+
+int usunWpis(const char* nazwa) { return unlink(nazwa); }
 
 bool usunPlikPoKonwersji(const char* sciezka) {
     // Every code point of the code page lies below U+10000: three UTF-8
@@ -29,7 +32,7 @@ bool usunPlikPoKonwersji(const char* sciezka) {
         }
     }
     *cel = '\0';
-    return std::remove(nazwa) == 0;
+    return usunWpis(nazwa) == 0;
 }
 
 }  // namespace kz

@@ -9,6 +9,8 @@ namespace kz {
 
 const char kSeparatorSciezki = '\\';
 
+int usunWpis(const char* nazwa) { return std::remove(nazwa); }
+
 bool usunPlikPoKonwersji(const char* sciezka) {
     // Every code point of the code page is one UTF-16 unit.
     wchar_t nazwa[kMiejsceNaSciezke];

@@ -24,14 +24,15 @@ void uporzadkujDoWyszukiwania(PozycjaListy* lista, std::int32_t liczba) {
     if (liczba > 1) std::qsort(lista, static_cast<std::size_t>(liczba), sizeof(PozycjaListy), porownajDokumenty);
 }
 
-bool jestWybrany(const PozycjaListy* lista, std::int32_t liczba, std::int16_t typ, const void* naglowek) {
-    if (liczba <= 0) return false;
+const PozycjaListy* znajdzWybrany(const PozycjaListy* lista, std::int32_t liczba, std::int16_t typ,
+                                  const void* naglowek) {
+    if (liczba <= 0) return nullptr;
     PozycjaListy szukana{};
     szukana.typDokumentu = typ;
     szukana.idDokumentu = czytajPole<std::int32_t>(naglowek, tzak::kIdDokumentu);
     szukana.drugiIdDokumentu = czytajPole<std::int32_t>(naglowek, tzak::kDrugiIdDokumentu);
-    return std::bsearch(&szukana, lista, static_cast<std::size_t>(liczba), sizeof(PozycjaListy), porownajDokumenty) !=
-           nullptr;
+    return static_cast<const PozycjaListy*>(
+        std::bsearch(&szukana, lista, static_cast<std::size_t>(liczba), sizeof(PozycjaListy), porownajDokumenty));
 }
 
 }  // namespace kz

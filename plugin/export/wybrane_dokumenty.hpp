@@ -18,9 +18,10 @@ namespace kz {
 
 void uporzadkujDoWyszukiwania(PozycjaListy* lista, std::int32_t liczba);
 
-// Whether some item has the pass's type and the Tzak header's document id
-// and second document id; the list must be ordered by
-// uporzadkujDoWyszukiwania.
-bool jestWybrany(const PozycjaListy* lista, std::int32_t liczba, std::int16_t typ, const void* naglowek);
+// The item with the pass's type and the Tzak header's document id and
+// second document id, or null when the document is not chosen; the list
+// must be ordered by uporzadkujDoWyszukiwania.
+const PozycjaListy* znajdzWybrany(const PozycjaListy* lista, std::int32_t liczba, std::int16_t typ,
+                                  const void* naglowek);
 
 }  // namespace kz

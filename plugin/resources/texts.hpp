@@ -84,22 +84,41 @@
 
 // The writing step: its messages, the export files' names and mode, and the
 // paths of the clearing, "%s%c%s" being folder, separator, name. After the
-// two counts, kNiezapisaneDokumenty counts the documents whose files the
-// host could not write whole, invoices first; their files are gone, the
-// counted ones are whole.
-#define KZ_TEKSTY_ZAPISU(X)                                                                                             \
-    X(kBladOperacjiDyskowejZapisu, "Błąd operacji dyskowej w wpiszDokumentyDoPliku!")                                   \
-    X(kBrakKatalogu, "Nie wybrano katalogu na pliki eksportu!\nNie zapisano ani nie usunięto żadnego pliku.")           \
-    X(kWyeksportowano, "Wyeksportowano %d %s")                                                                          \
-    X(kFakturZakupu, "faktur zakupu")                                                                                   \
-    X(kDokumentowPZ, "dokumentów PZ")                                                                                   \
-    X(kNiezapisaneDokumenty,                                                                                            \
-      "Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\nNie zapisano %d faktur zakupu i %d dokumentów PZ.\n" \
-      "Zapisane pliki są kompletne.")                                                                                   \
-    X(kPlikiWKatalogu, "Pliki dostępne są w katalogu:\n\n\x02%s\x01")                                                   \
-    X(kNazwaPlikuEksportu, "DOWODY.%c%02d.TXT")                                                                         \
-    X(kTrybPlikuEksportu, "wt")                                                                                         \
-    X(kFormatSciezki, "%s%c%s")                                                                                         \
+// two counts come the marked documents that got no file, each kind counted
+// as "label: number", which reads right for any number: those whose files
+// could not be created in the folder (kNieUtworzonoPlikow, with the
+// folder), those whose files the host could not write whole
+// (kNiezapisaneDokumenty; their files are gone, the counted ones are
+// whole), and those past the kind's last file number (kPominieteDokumenty,
+// with the limit and a line kPierwszaPominieta... for each kind that left
+// one out, or an empty text).
+#define KZ_TEKSTY_ZAPISU(X)                                                                                   \
+    X(kBladOperacjiDyskowejZapisu, "Błąd operacji dyskowej w wpiszDokumentyDoPliku!")                         \
+    X(kBrakKatalogu, "Nie wybrano katalogu na pliki eksportu!\nNie zapisano ani nie usunięto żadnego pliku.") \
+    X(kWyeksportowano, "Wyeksportowano %d %s")                                                                \
+    X(kFakturZakupu, "faktur zakupu")                                                                         \
+    X(kDokumentowPZ, "dokumentów PZ")                                                                         \
+    X(kNieUtworzonoPlikow,                                                                                    \
+      "Nie udało się utworzyć plików eksportu w katalogu:\n\x02%s\x01\n\n"                                \
+      "Nie zapisano faktur zakupu: %d\nNie zapisano dokumentów PZ: %d\n\n"                                   \
+      "Sprawdź, czy katalog istnieje, czy wolno w nim zapisywać\n"                                          \
+      "i czy żaden plik eksportu nie jest otwarty ani tylko do odczytu.")                                     \
+    X(kNiezapisaneDokumenty,                                                                                  \
+      "Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\n\n"                                         \
+      "Nie zapisano faktur zakupu: %d\nNie zapisano dokumentów PZ: %d\n\n"                                   \
+      "Niepełne pliki usunięto, zapisane pliki są kompletne.")                                                \
+    X(kPominieteDokumenty,                                                                                    \
+      "Jeden eksport zapisuje najwyżej %d plików każdego rodzaju,\n"                                       \
+      "więc pozostałe zaznaczone dokumenty pominięto.\n\n"                                                 \
+      "Pominięte faktury zakupu: %d\nPominięte dokumenty PZ: %d\n%s%s\n"                                    \
+      "Zaimportuj najpierw zapisane pliki, a potem wyeksportuj\n"                                             \
+      "pozostałe dokumenty (eksport najpierw opróżni katalog).")                                              \
+    X(kPierwszaPominietaFaktura, "Pierwsza pominięta faktura zakupu: \x02%s\x01 z dnia %s\n")                 \
+    X(kPierwszyPominietyPZ, "Pierwszy pominięty dokument PZ: \x02%s\x01 z dnia %s\n")                         \
+    X(kPlikiWKatalogu, "Pliki dostępne są w katalogu:\n\n\x02%s\x01")                                         \
+    X(kNazwaPlikuEksportu, "DOWODY.%c%02d.TXT")                                                               \
+    X(kTrybPlikuEksportu, "wt")                                                                               \
+    X(kFormatSciezki, "%s%c%s")                                                                               \
     X(kWszystkiePliki, "*.*")
 
 // The export line: 15 fields, the constant 2 and two empty fields. The

@@ -7,6 +7,8 @@
 // folder show what was deleted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -69,6 +71,25 @@ void put(Slot slot, F* function) {
     kz_hostSlots[static_cast<unsigned>(slot)] = reinterpret_cast<void*>(function);
 }
 
+// Every export file's name in `folder`, as the clearing deletes them by
+// name after the search.
+std::vector<std::string> exportFilePaths(const std::string& folder) {
+    std::vector<std::string> paths;
+    for (const char letter : {'Z', 'P'})
+        for (int n = 0; n < 100; ++n) {
+            char name[16];
+            std::snprintf(name, sizeof name, "DOWODY.%c%02d.TXT", letter, n);
+            paths.push_back(folder + name);
+        }
+    return paths;
+}
+
+std::vector<std::string> withExportFiles(std::vector<std::string> searched, const std::string& folder) {
+    const std::vector<std::string> named = exportFilePaths(folder);
+    searched.insert(searched.end(), named.begin(), named.end());
+    return searched;
+}
+
 void touch(const std::string& path) { std::ofstream(hadrek::utf8Path(path), std::ios::binary) << "x"; }
 bool exists(const std::string& path) { return fs::exists(hadrek::utf8Path(path)); }
 
@@ -83,6 +104,8 @@ protected:
         put(Slot::DirSearchEnd, &end);
         fs::remove_all(hadrek::utf8Path(root_));
         fs::create_directories(hadrek::utf8Path(root_ + "/out/sub"));
+        fs::create_directories(hadrek::utf8Path(root_ + "/out/pusty"));
+        fs::create_directories(hadrek::utf8Path(root_ + "/out/DOWODY.Z00.TXT"));
         touch(root_ + "/out/plik.txt");
         touch(root_ + "/out/sub/w.txt");
         touch(root_ + "/obok.txt");
@@ -91,9 +114,21 @@ protected:
     const std::string root_ = "folder_clearing";
 };
 
-TEST_F(FolderClearing, DeletesOnlyNamesThatStayInsideTheFolder) {
-    g_search.names = {"..",           ".",         "",           "../obok.txt",
-                      "..\\obok.txt", "sub/w.txt", "sub\\w.txt", std::string(kz::kDirSearchNameRoom, 'n'),
+// A host may yield folders too, as a search by pattern on Windows does; on
+// both flavours the deletion leaves a folder alone, empty or not, also one
+// named like an export file.
+TEST_F(FolderClearing, DeletesOnlyFilesThatStayInsideTheFolder) {
+    g_search.names = {"..",
+                      ".",
+                      "",
+                      "../obok.txt",
+                      "..\\obok.txt",
+                      "sub/w.txt",
+                      "sub\\w.txt",
+                      std::string(kz::kDirSearchNameRoom, 'n'),
+                      "sub",
+                      "pusty",
+                      "DOWODY.Z00.TXT",
                       "plik.txt"};
     kz::wyczyscKatalog((root_ + "/out").c_str(), recordAndDelete);
     // Each path names an entry directly in the folder: its name holds no
@@ -106,10 +141,12 @@ TEST_F(FolderClearing, DeletesOnlyNamesThatStayInsideTheFolder) {
         EXPECT_TRUE(name != "" && name != "." && name != "..");
         EXPECT_EQ(name.find_first_of(std::string("/") + kz::kSeparatorSciezki), std::string::npos);
     }
-    EXPECT_EQ(g_search.deleted.back(), inside + "plik.txt");
+    EXPECT_EQ(g_search.deleted.at(g_search.deleted.size() - 201), inside + "plik.txt");
     EXPECT_FALSE(exists(root_ + "/out/plik.txt"));
     EXPECT_TRUE(exists(root_ + "/obok.txt"));
     EXPECT_TRUE(exists(root_ + "/out/sub/w.txt"));
+    EXPECT_TRUE(fs::is_directory(hadrek::utf8Path(root_ + "/out/pusty")));
+    EXPECT_TRUE(fs::is_directory(hadrek::utf8Path(root_ + "/out/DOWODY.Z00.TXT")));
     EXPECT_EQ(g_search.next, g_search.names.size()) << "every entry was taken";
     EXPECT_EQ(g_search.calls, (std::vector<std::string>{"make", "open 0", "close", "destroy"}));
 }
@@ -133,7 +170,7 @@ TEST_F(FolderClearing, TheFirstEntryCountsWhicheverCallYieldsIt) {
         g_search.names = c.names;
         g_search.next = c.findfirst ? 1 : 0;
         kz::wyczyscKatalog((root_ + "/out").c_str(), recordAndDelete);
-        EXPECT_EQ(g_search.deleted, (std::vector<std::string>{out + "a.txt", out + "b.txt"}));
+        EXPECT_EQ(g_search.deleted, withExportFiles({out + "a.txt", out + "b.txt"}, out));
     }
 }
 
@@ -167,11 +204,22 @@ TEST_F(FolderClearing, ADeletionTriesThePathsBytesFirstThenItsConvertedName) {
     }
 }
 
-TEST_F(FolderClearing, ASearchThatDoesNotOpenIsNotClosedButItsObjectIsDestroyed) {
+// Whatever the search yields, or if it yields nothing, no earlier export
+// file stays to be imported a second time.
+TEST_F(FolderClearing, ASearchThatDoesNotOpenIsNotClosedAndEveryExportFileGoesByName) {
     g_search.opened = 3;
     g_search.names = {"plik.txt"};
+    for (const char* stale : {"DOWODY.Z01.TXT", "DOWODY.Z99.TXT", "DOWODY.P00.TXT", "DOWODY.P42.TXT"})
+        touch(root_ + "/out/" + stale);
+    touch(root_ + "/out/DOWODY.X00.TXT");
+    touch(root_ + "/out/sub/DOWODY.P00.TXT");
     kz::wyczyscKatalog((root_ + "/out").c_str());
-    EXPECT_TRUE(exists(root_ + "/out/plik.txt"));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(hadrek::utf8Path(root_ + "/out")))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"DOWODY.X00.TXT", "DOWODY.Z00.TXT", "plik.txt", "pusty", "sub"}));
+    EXPECT_TRUE(exists(root_ + "/out/sub/DOWODY.P00.TXT"));
     EXPECT_EQ(g_search.next, 0u) << "nothing was asked of a search that did not open";
     EXPECT_EQ(g_search.calls, (std::vector<std::string>{"make", "open 0", "destroy"}));
 }

@@ -56,7 +56,7 @@ TEST(Options, RefusalsSayWhatIsWrong) {
         {{"--plugin", "p", "--fail-call", "x"}, "--fail-call takes ORD or ORD:N (N from 1), not x"},
         {{"--plugin", "p", "--host-variant", "findfirst,raw"},
          "--host-variant takes close-answers-one, print-answers-zero, findfirst, raw-paths, lazy-text, "
-         "wide-objects, descriptor-writes or all, not raw"},
+         "wide-objects, descriptor-writes, dirs-too, search-stops-early, short-names or all, not raw"},
     };
     for (const auto& [arguments, error] : cases) {
         const ParsedOptions parsed = parse(arguments);

@@ -6,6 +6,7 @@
 // the stand-in's own behaviour, and the user is told the same.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -19,6 +20,7 @@
 #include "host/text/mazovia.hpp"
 #include "sample_data.hpp"
 #include "tests/scenarios/export_checks.hpp"
+#include "tests/support/hidden_file.hpp"
 #include "tests/support/host_run.hpp"
 #include "tests/support/options_ini.hpp"
 #include "tests/support/test_text.hpp"
@@ -33,13 +35,27 @@ struct Variant {
     const char* name;  // empty: the stand-in's own behaviour
     bool lazyText;     // the host gives no rate texts
     bool rawPaths;     // the folder is named by its code page bytes
+    // The user's files its search never yields, or yields by a name that
+    // names no file: they stay, every earlier export file goes regardless.
+    std::vector<std::string> left = {};
 };
 
+const std::string kNote = "notatka księgowej.txt";  // longer than an 8.3 name
+const std::string kHidden = ".ukryty";
+
 const Variant kVariants[] = {
-    {"close-answers-one", false, false}, {"print-answers-zero", false, false},
-    {"findfirst", false, false},         {"raw-paths", false, true},
-    {"lazy-text", true, false},          {"wide-objects", false, false},
-    {"descriptor-writes", false, false}, {"all", true, true},
+    {"close-answers-one", false, false},
+    {"print-answers-zero", false, false},
+    {"findfirst", false, false},
+    {"raw-paths", false, true},
+    {"lazy-text", true, false},
+    {"wide-objects", false, false},
+    {"descriptor-writes", false, false},
+    {"dirs-too", false, false},
+    {"search-stops-early", false, false, {kNote}},
+    {"short-names", false, false, {kNote}},
+    // ".", ".." and the search ends.
+    {"all", true, true, {kHidden, kNote}},
 };
 
 struct DataSet {
@@ -86,8 +102,11 @@ Export exportAll(const DataSet& data, const Variant* variant) {
     fs::remove_all(onDisk(out, raw));
     const std::string folder = out + kFolder;
     fs::create_directories(onDisk(folder + "/Łódź", raw));
-    for (const char* file : {"/DOWODY.Z00.TXT", "/DOWODY.P42.TXT", "/notatka księgowej.txt", "/Łódź/DOWODY.Z00.TXT"})
-        std::ofstream(onDisk(folder + file, raw), std::ios::binary) << "stary";
+    fs::create_directories(onDisk(folder + "/pusty", raw));
+    for (const std::string file :
+         {"DOWODY.Z00.TXT", "DOWODY.P42.TXT", kNote.c_str(), kHidden.c_str(), "Łódź/DOWODY.Z00.TXT"})
+        std::ofstream(onDisk(folder + "/" + file, raw), std::ios::binary) << "stary";
+    hideFile(onDisk(folder + "/" + kHidden, raw));
 
     HostRunOptions options;
     options.files = {{"KalvetZakupy.ini", optionsIni({"", "", "PL 01", hadrek::text::fromUtf8(folder)})}};
@@ -159,8 +178,9 @@ TEST(HostVariants, EveryVariantWritesTheSameFilesAndSaysTheSame) {
         const Export reference = exportAll(data, nullptr);
         ASSERT_EQ(reference.host.exitCode, 0);
         ASSERT_EQ(reference.before,
-                  (std::vector<std::string>{"DOWODY.P42.TXT", "DOWODY.Z00.TXT", "notatka księgowej.txt", "Łódź/"}));
+                  (std::vector<std::string>{kHidden, "DOWODY.P42.TXT", "DOWODY.Z00.TXT", kNote, "pusty/", "Łódź/"}));
         ASSERT_FALSE(reference.files.empty());
+        ASSERT_FALSE(reference.files.count("DOWODY.P42.TXT")) << "the data has no 43 receipts";
         ASSERT_EQ(told(reference).find("Błąd"), std::string::npos) << told(reference);
 
         for (const Variant& variant : kVariants) {
@@ -169,8 +189,14 @@ TEST(HostVariants, EveryVariantWritesTheSameFilesAndSaysTheSame) {
             EXPECT_EQ(e.host.exitCode, 0);
             if (e.host.exitCode != 0) continue;
             EXPECT_EQ(e.before, reference.before) << "the folder was not laid out as the host names it";
-            EXPECT_EQ(e.after, reference.after) << "every file of the folder goes, the subfolder stays";
+            std::vector<std::string> after = reference.after;
+            after.insert(after.end(), variant.left.begin(), variant.left.end());
+            std::sort(after.begin(), after.end());
+            EXPECT_EQ(e.after, after) << "every file of the folder goes but what the search never names; "
+                                         "no earlier export file stays; the subfolders stay";
             EXPECT_EQ(e.subfolder, std::vector<std::string>{"DOWODY.Z00.TXT"});
+            for (const std::string& left : variant.left)
+                EXPECT_EQ(readOnDisk(e.folder + "/" + left, variant.rawPaths), "stary") << left;
             EXPECT_EQ(told(e), told(reference));
             expectNothingLeftOpen(e.host);
             if (!variant.lazyText) {

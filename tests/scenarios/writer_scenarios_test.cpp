@@ -400,54 +400,96 @@ TEST(Writer, AnEmptyFolderOptionClearsAndWritesNothing) {
     }
 }
 
-// Range order is by id; the list shows the newest first.
-TEST(Writer, AtMostAHundredFilesPerTypeTheFirstInRangeOrder) {
-    std::vector<Doc> docs;
-    for (int i = 1; i <= 101; ++i) {
-        char number[16], date[16];
-        std::snprintf(number, sizeof number, "FZ %03d", i);
-        std::snprintf(date, sizeof date, "2026-03-%02d", 1 + i % 28);
-        docs.push_back(zakup(i, number, date));
-    }
-    docs.push_back(pz(7, "PZ 7"));
-    const Writing w = write(dataFile(docs), kAll);
-    ASSERT_EQ(w.host.exitCode, 0);
-    std::vector<std::string> files;
-    for (int i = 0; i < 100; ++i) {
-        files.push_back(fileName('Z', i));
-        EXPECT_EQ(exported(w, fileName('Z', i)), lineOf(docs[static_cast<std::size_t>(i)])) << fileName('Z', i);
-    }
-    files.push_back("DOWODY.P00.TXT");
-    std::sort(files.begin(), files.end());
-    EXPECT_EQ(entries(w.out), files);
-    EXPECT_EQ(exported(w, "DOWODY.P00.TXT"), lineOf(docs.back()));
-    EXPECT_EQ(joined(messages(w.host)), counted(100, 1) + "\n" + folderMessage(w.out) + "\n");
-    // The writer's header range: left after the hundredth file.
-    const auto ranges = w.host.all("table");
-    std::vector<long long> invoiceRanges;
-    for (const auto& e : ranges)
-        if (e["action"] == "range-end" && e["keyKind"] == 713) invoiceRanges.push_back(e["records"]);
-    EXPECT_EQ(invoiceRanges, (std::vector<long long>{101, 100})) << "scan, then writer";
-    expectNothingLeftOpen(w.host);
+std::string leftOut(int invoices, int receipts, const std::string& firstLines) {
+    return "Uwaga: Jeden eksport zapisuje najwyżej 100 plików każdego rodzaju,\n"
+           "więc pozostałe zaznaczone dokumenty pominięto.\n\nPominięte faktury zakupu: " +
+           std::to_string(invoices) + "\nPominięte dokumenty PZ: " + std::to_string(receipts) + "\n" + firstLines +
+           "\nZaimportuj najpierw zapisane pliki, a potem wyeksportuj\npozostałe dokumenty (eksport najpierw opróżni "
+           "katalog).";
 }
 
-TEST(Writer, NoFolderMessageWhenNothingWasWritten) {
-    const std::vector<Doc> docs = {zakup(1, "FZ 1"), pz(1, "PZ 1")};
+// Range order is by id; the list shows the newest first. Past a kind's
+// hundredth file the rest of its range is walked only to count what was
+// left out and to name the first of it, per kind.
+TEST(Writer, AtMostAHundredFilesPerTypeTheRestCountedAndTheFirstNamed) {
+    const struct {
+        int invoices, receipts;
+        std::string firstLines;
+    } cases[] = {
+        {101, 1,
+         "Pierwsza pominięta faktura zakupu: \x02"
+         "FZ 101\x01 z dnia 2026-03-18\n"},
+        {130, 110,
+         "Pierwsza pominięta faktura zakupu: \x02"
+         "FZ 101\x01 z dnia 2026-03-18\n"
+         "Pierwszy pominięty dokument PZ: \x02"
+         "PZ 101\x01 z dnia 2026-03-18\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.invoices) + " invoices, " + std::to_string(c.receipts) + " receipts");
+        std::vector<Doc> docs;
+        for (int type : {713, 703})
+            for (int i = 1; i <= (type == 713 ? c.invoices : c.receipts); ++i) {
+                char number[16], date[16];
+                std::snprintf(number, sizeof number, "%s %03d", type == 713 ? "FZ" : "PZ", i);
+                std::snprintf(date, sizeof date, "2026-03-%02d", 1 + i % 28);
+                docs.push_back(Doc{type, i, 1, number, date});
+            }
+        const Writing w = write(dataFile(docs), kAll, {}, {}, std::to_string(c.invoices));
+        ASSERT_EQ(w.host.exitCode, 0);
+        std::vector<std::string> files;
+        int numbers[2] = {};
+        for (const Doc& d : docs) {
+            int& n = numbers[d.type == 703];
+            if (n == 100) continue;
+            const std::string file = fileName(d.type == 713 ? 'Z' : 'P', n++);
+            files.push_back(file);
+            EXPECT_EQ(exported(w, file), lineOf(d)) << file;
+        }
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(entries(w.out), files);
+        EXPECT_EQ(joined(messages(w.host)), counted(100, std::min(c.receipts, 100)) + "\n" +
+                                                leftOut(c.invoices - 100, std::max(c.receipts - 100, 0), c.firstLines) +
+                                                "\n" + folderMessage(w.out) + "\n");
+        // The writer walks each kind's whole range, opening no file past
+        // the hundredth.
+        std::vector<long long> invoiceRanges;
+        for (const auto& e : w.host.all("table"))
+            if (e["action"] == "range-end" && e["keyKind"] == 713) invoiceRanges.push_back(e["records"]);
+        EXPECT_EQ(invoiceRanges, (std::vector<long long>{c.invoices, c.invoices})) << "scan, then writer";
+        EXPECT_EQ(w.host.count("file"), 2 * files.size()) << "an open and a close for each file written, no more";
+        expectNothingLeftOpen(w.host);
+    }
+}
+
+std::string notCreated(const std::string& folder, int invoices, int receipts) {
+    return "Błąd: Nie udało się utworzyć plików eksportu w katalogu:\n\x02" + folder +
+           "\x01\n\nNie zapisano faktur zakupu: " + std::to_string(invoices) +
+           "\nNie zapisano dokumentów PZ: " + std::to_string(receipts) +
+           "\n\nSprawdź, czy katalog istnieje, czy wolno w nim zapisywać\n"
+           "i czy żaden plik eksportu nie jest otwarty ani tylko do odczytu.";
+}
+
+// The folder was removed after its options were saved: every open fails,
+// and the user reads that failure, not just two zeros.
+TEST(Writer, AFolderGoneSinceItsOptionsWereSavedIsSaidNotCountedAsNothing) {
+    const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), pz(1, "PZ 1")};
     Options o;
     o.folder = "scenario/" + testName() + ".missing";
     fs::remove_all(hadrek::utf8Path(o.folder));
     const Writing w = write(dataFile(docs), kAll, o);
     ASSERT_EQ(w.host.exitCode, 0);
-    EXPECT_EQ(joined(messages(w.host)), counted(0, 0) + "\n");
+    EXPECT_EQ(joined(messages(w.host)), counted(0, 0) + "\n" + notCreated(o.folder, 2, 1) + "\n");
     EXPECT_FALSE(fileExists(o.folder)) << "the writer makes no folder";
     std::size_t failedOpens = 0;
     for (const auto& e : w.host.all("file")) failedOpens += e["action"] == "open" && e["result"] == "null";
-    EXPECT_EQ(failedOpens, 2u);
+    EXPECT_EQ(failedOpens, 3u);
 }
 
 std::string notWritten(int invoices, int receipts) {
-    return "Błąd: Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\nNie zapisano " + std::to_string(invoices) +
-           " faktur zakupu i " + std::to_string(receipts) + " dokumentów PZ.\nZapisane pliki są kompletne.";
+    return "Błąd: Błąd zapisu pliku eksportu (np. brak miejsca na dysku)!\n\nNie zapisano faktur zakupu: " +
+           std::to_string(invoices) + "\nNie zapisano dokumentów PZ: " + std::to_string(receipts) +
+           "\n\nNiepełne pliki usunięto, zapisane pliki są kompletne.";
 }
 
 // Which export file a fault in a file service hit: the 1-based count of
@@ -465,8 +507,8 @@ int faultedFile(const HostRun& r, const std::string& service) {
 // open, print and close of an export file fails once on the way, and so
 // does everything else that can fail in a run. Each run ends cleanly; what
 // it wrote is whole and numbered without gaps in range order, a document
-// whose file failed leaves no file behind, and only a file that could not
-// be written whole is reported as not written.
+// whose file failed leaves no file behind and is said: a file not created
+// apart from one not written whole.
 TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
     const std::vector<Doc> docs = {zakup(1, "FZ 1"), zakup(2, "FZ 2"), zakup(3, "FZ 3"), pz(1, "PZ 1"), pz(2, "PZ 2")};
     std::map<std::string, std::vector<int>> failedFiles;
@@ -482,13 +524,13 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
         if (faults.empty()) break;
         const std::string service = faults.at(0)["service"];
         std::vector<Doc> expected = docs;
-        int lostInvoices = 0, lostReceipts = 0;
+        int notCreatedFiles[2] = {}, lostFiles[2] = {};
         for (Slot file : {Slot::FileOpen, Slot::StreamPrintf, Slot::StreamClose}) {
             if (service != serviceName(file)) continue;
             const int nth = faultedFile(w.host, service);
             failedFiles[service].push_back(nth);
             const Doc& lost = expected.at(static_cast<std::size_t>(nth - 1));
-            if (file != Slot::FileOpen) ++(lost.type == 713 ? lostInvoices : lostReceipts);
+            ++(file == Slot::FileOpen ? notCreatedFiles : lostFiles)[lost.type == 703];
             expected.erase(expected.begin() + (nth - 1));
         }
         const auto shown = messages(w.host);
@@ -507,7 +549,9 @@ TEST(Writer, EveryFailureOnTheWayEndsCleanlyAndLeavesNoGapInTheNumbering) {
             }
             EXPECT_EQ(writtenText, expectedText);
             std::string told = counted(invoices, receipts) + "\n";
-            if (lostInvoices + lostReceipts) told += notWritten(lostInvoices, lostReceipts) + "\n";
+            if (notCreatedFiles[0] + notCreatedFiles[1])
+                told += notCreated(w.out, notCreatedFiles[0], notCreatedFiles[1]) + "\n";
+            if (lostFiles[0] + lostFiles[1]) told += notWritten(lostFiles[0], lostFiles[1]) + "\n";
             EXPECT_EQ(joined(shown), told + folderMessage(w.out) + "\n");
         }
         const bool cleared = service != serviceName(Slot::DirSearchFirst) && (wrote || faultAfterSelection(w.host));
