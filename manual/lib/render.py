@@ -3,7 +3,11 @@ its style sheet and the shots kept in manual/screens. Nothing of the
 machine or the moment goes in: the same sources give the same bytes."""
 
 import html
+import os
 import re
+import subprocess
+from datetime import datetime, timezone
+from decimal import Decimal
 from pathlib import Path
 
 MANUAL = Path(__file__).resolve().parent.parent
@@ -38,6 +42,24 @@ def version():
     if not found:
         raise RenderError("no version in CMakeLists.txt")
     return found.group(1)
+
+
+MONTHS = ("stycznia", "lutego", "marca", "kwietnia", "maja", "czerwca", "lipca", "sierpnia", "września",
+          "października", "listopada", "grudnia")
+
+
+def release_date():
+    """The day of the commit the manual is made from (SOURCE_DATE_EPOCH, when
+    set, wins, as for the zip's files), in UTC, written as Polish dates are."""
+    epoch = os.environ.get("SOURCE_DATE_EPOCH")
+    if not epoch:
+        done = subprocess.run(["git", "-C", str(MANUAL.parent), "log", "-1", "--format=%ct"],
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        epoch = done.stdout.strip() if done.returncode == 0 else ""
+    if not epoch.isdigit():
+        raise RenderError("no release date: not a git checkout with a commit, and SOURCE_DATE_EPOCH is not set")
+    day = datetime.fromtimestamp(int(epoch), timezone.utc)
+    return f"{day.day} {MONTHS[day.month - 1]} {day.year} r."
 
 
 def box_rows(screen):
@@ -106,8 +128,14 @@ class Page:
         return "<br>".join(html.escape(line) for line in self.shot(name, "lines")["lines"])
 
     def pierwsza(self, name, _):
-        """A message's first line, as a heading names it."""
-        return html.escape(self.shot(name, "lines")["lines"][0])
+        """A message's first line, as a heading names it: without a closing
+        full stop, and where the message goes on, ending in an ellipsis
+        instead of its comma, colon or full stop."""
+        lines = self.shot(name, "lines")["lines"]
+        first = lines[0].rstrip()
+        if first[-1:] in ",:.":
+            first = first[:-1] + ("…" if len([line for line in lines if line.strip()]) > 1 else "")
+        return html.escape(first)
 
     def pytanie(self, name, _):
         """The folder picker's prompt."""
@@ -139,6 +167,23 @@ class Page:
         value = fields[int(argument) - 1]
         return f"<code>{html.escape(value)}</code>" if value else '<span class="puste">(puste)</span>'
 
+    def suma(self, name, argument):
+        """The sum of field N over every line of the file, as the file writes
+        amounts."""
+        lines = self.shot(name, "file")["lines"]
+        total = sum(Decimal(line.split(":")[int(argument) - 1] or "0") for line in lines)
+        return f"<code>{total:.2f}</code>"
+
+    def brutto(self, name, argument):
+        """The gross value the list (shot given as argument) shows for the
+        document of the file, found by its number (field 12)."""
+        number = self.shot(name, "file")["lines"][0].split(":")[11]
+        rows = [line for line in self.shot(argument, "screen")["screen"]["lines"] if f" {number} " in line]
+        amounts = re.findall(r" (-?\d+\.\d\d) ", rows[0]) if len(rows) == 1 else []
+        if len(amounts) != 1:
+            raise RenderError(f"shot {argument} shows no one row with one amount for document {number}")
+        return f"<code>{amounts[0]}</code>"
+
     def pliki(self, name, argument):
         files = self.shot(name, "folder")[argument]
         return ", ".join(f"<code>{html.escape(f)}</code>" for f in files)
@@ -160,6 +205,8 @@ def render(shots, style=None):
             return (style if style is not None else STYLE.read_text(encoding="utf-8")).strip()
         if directive == "wersja":
             return version()
+        if directive == "data":
+            return release_date()
         handler = getattr(Page, directive, None)
         if handler is None or directive.startswith("_") or directive == "shot":
             raise RenderError(f"unknown directive {found.group(0)}")
