@@ -61,14 +61,14 @@ def _run_host(host, run_name, run, folder):
 
 
 def _check_fault(run_name, run, events):
-    """A run that asks for a fault must meet it, in the host function named."""
+    """A run that asks for a fault must meet it, in the host function named by its role."""
     wanted = run.get("fault")
     faults = [e for e in events if e.get("event") == "fault"]
     if wanted is None:
         if faults:
             raise CaptureError(f"run {run_name}: an unasked fault {faults[0]}")
         return
-    if [f.get("service") for f in faults] != [str(wanted)]:
+    if [f.get("role") for f in faults] != [wanted]:
         raise CaptureError(f"run {run_name}: the fault in {wanted} did not happen (faults: {faults})")
 
 
