@@ -1,7 +1,9 @@
 // The options step: fill the record from the options key, let the user
 // change it in dialog 20082, store it back only on confirmation.
 #include "plugin/export/delegat.hpp"
+#include "plugin/export/komunikaty.hpp"
 #include "plugin/export/przerysowanie.hpp"
+#include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/host_signatures.hpp"
@@ -31,6 +33,15 @@ int CZrobListeDokumentow::krokOpcji() {
     }
     if (wynik != kPrzyciskOk) return 1;
     dostepDoOpcji(kIniWriteRecord, opcje_);
+    // The branch code ends every line of every file: one holding a colon
+    // or a line end would break them all. Refused here, saved as typed, so
+    // the user mends just that field before any document is listed and
+    // before the folder is touched.
+    if (const char znak = znakRozdzielajacy(opcje_.kodPlacowki, sizeof opcje_.kodPlacowki)) {
+        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kZlaPlacowka.c_str(), kOknoKomunikatu,
+                                       nazwaZnaku(znak));
+        return 1;
+    }
     return 0;
 }
 

@@ -3,12 +3,14 @@
 // byte for byte as the host stores them, each bounded by its field's room.
 // The fields a document's lines share are formatted once per document.
 #include <charconv>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <limits>
 
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
+#include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
@@ -44,6 +46,16 @@ const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
     return tekstHosta;
 }
 
+// The first text field, in the line's order, that holds a colon or a line
+// end; the fields the plug-in makes itself never do. Each text ends inside
+// its buffer.
+ZnakWPolu pierwszyZnakRozdzielajacy(const char* const (&teksty)[7]) {
+    static constexpr int kNumeryPol[7] = {1, 3, 4, 5, 9, 11, 12};
+    for (int i = 0; i < 7; ++i)
+        if (const char znak = znakRozdzielajacy(teksty[i], SIZE_MAX)) return {kNumeryPol[i], znak};
+    return {};
+}
+
 }  // namespace
 
 PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* naglowek) {
@@ -71,7 +83,8 @@ PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* 
     return dokument;
 }
 
-bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja) {
+bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja,
+                                              ZnakWPolu& rozdzielajacy) {
     const auto rodzajStawki = czytajPole<std::int16_t>(pozycja, tzak_dok::kRodzajStawki);
     char tekstStawki[kRateTextSize];
     const char* stawka = kodStawki(rodzajStawki, tekstStawki);
@@ -98,6 +111,10 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, con
     kopiujTekst(kod, pozycja, tzak_dok::kKodPozycji);
     kopiujTekst(tekstDodatkowy, pozycja, tzak_dok::kTekstDodatkowy);
     kopiujTekst(jednostka, pozycja, tzak_dok::kJednostka);
+
+    if (rozdzielajacy.pole == 0)
+        rozdzielajacy = pierwszyZnakRozdzielajacy(
+            {opcje_.poleIdentyfikatora, kod, tekstDodatkowy, opis, jednostka, stawka, dokument.numer});
 
     const int wydrukowane = host<Slot::StreamPrintf>()(
         strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, dokument.data, kod,

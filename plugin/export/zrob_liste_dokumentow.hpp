@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "plugin/export/pozycja_listy.hpp"
+#include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/interface/dialog_base_table.hpp"
 #include "plugin/interface/opcje_eksportu.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
@@ -57,7 +58,10 @@ public:
     PolaDokumentu polaDokumentu(std::int16_t typ, const void* naglowek);
     // One export line for a line record of that document, printed to the
     // open output file. False when the host could not print it whole.
-    bool wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja);
+    // Notes in `rozdzielajacy`, while it names no field yet, the first text
+    // field of the line holding a byte the other program reads as the
+    // line's structure.
+    bool wpiszLinieEksportu(const PolaDokumentu& dokument, const void* pozycja, ZnakWPolu& rozdzielajacy);
 
     PozycjaListy* pozycje() { return static_cast<PozycjaListy*>(listaDokumentow_); }
 

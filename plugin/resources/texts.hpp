@@ -108,18 +108,75 @@
       "Nie zapisano faktur zakupu: %d\nNie zapisano dokumentów PZ: %d\n\n"                                   \
       "Niepełne pliki usunięto, zapisane pliki są kompletne.")                                                \
     X(kPominieteDokumenty,                                                                                    \
-      "Jeden eksport zapisuje najwyżej %d plików każdego rodzaju,\n"                                       \
-      "więc pozostałe zaznaczone dokumenty pominięto.\n\n"                                                 \
+      "Jeden eksport zapisuje najwyżej %d plików jednego rodzaju.\n"                                        \
+      "Pliki powstają w kolejności, w jakiej HADREK przechowuje\n"                                          \
+      "dokumenty, a nie w kolejności listy.\n\n"                                                             \
       "Pominięte faktury zakupu: %d\nPominięte dokumenty PZ: %d\n%s%s\n"                                    \
-      "Zaimportuj najpierw zapisane pliki, a potem wyeksportuj\n"                                             \
-      "pozostałe dokumenty (eksport najpierw opróżni katalog).")                                              \
+      "Nie importuj plików z tego eksportu. Wyeksportuj kolejno te okresy,\n"                                \
+      "zaznaczając w każdym te same dokumenty, a pliki każdego okresu\n"                                   \
+      "zaimportuj przed eksportem następnego (eksport opróżnia katalog):\n%s")                                \
     X(kPierwszaPominietaFaktura, "Pierwsza pominięta faktura zakupu: \x02%s\x01 z dnia %s\n")                 \
     X(kPierwszyPominietyPZ, "Pierwszy pominięty dokument PZ: \x02%s\x01 z dnia %s\n")                         \
+    X(kOkres, "  od %s do %s\n")                                                                              \
+    X(kOkresJednegoDnia, "  od %s do %s (*)\n")                                                               \
+    X(kDalszeOkresy,                                                                                          \
+      "  i dalej od %s: po tych okresach wyeksportuj resztę,\n"                                              \
+      "  a wtyczka znów podzieli ją na okresy.\n")                                                            \
+    X(kPonadLimitJednegoDnia,                                                                                 \
+      "(*) Tego dnia zaznaczono ponad %d dokumentów jednego rodzaju:\n"                                      \
+      "wyeksportuj go w częściach, zawężając filtry kontrahenta\n"                                       \
+      "albo zaznaczając za każdym razem najwyżej %d wierszy.\n")                                              \
+    X(kBrakOkresow,                                                                                           \
+      "  (nie udało się ich wyznaczyć: wybieraj okresy, w których\n"                                      \
+      "  jest najwyżej %d zaznaczonych dokumentów jednego rodzaju)\n")                                        \
     X(kPlikiWKatalogu, "Pliki dostępne są w katalogu:\n\n\x02%s\x01")                                         \
     X(kNazwaPlikuEksportu, "DOWODY.%c%02d.TXT")                                                               \
     X(kTrybPlikuEksportu, "wt")                                                                               \
     X(kFormatSciezki, "%s%c%s")                                                                               \
     X(kWszystkiePliki, "*.*")
+
+// What the other program would read wrongly or find empty: a branch code
+// holding a colon or a line end is refused before anything is deleted
+// (kZlaPlacowka, with the byte's name); after the counts, the written
+// documents whose lines hold such a byte in a text field (kZleZnakiWLiniach,
+// with a line naming the first of each kind, its file, the field and the
+// byte) and those without lines, whose files are empty (kPustePliki).
+#define KZ_TEKSTY_KONTROLI(X)                                                                                     \
+    X(kZlaPlacowka,                                                                                               \
+      "Pole \"Placówka\" zawiera %s.\n"                                                                          \
+      "Kod placówki trafia do każdego wiersza plików eksportu,\n"                                              \
+      "więc program, do którego importujesz pliki, odczytałby\n"                                               \
+      "błędnie wszystkie wiersze.\n\n"                                                                          \
+      "Nie usunięto ani nie zapisano żadnego pliku.\n"                                                          \
+      "Popraw pole \"Placówka\" i uruchom eksport ponownie.")                                                     \
+    X(kZleZnakiWLiniach,                                                                                          \
+      "W niektórych wierszach plików eksportu pole tekstowe zawiera\n"                                          \
+      "dwukropek albo znak końca wiersza, więc program, do którego\n"                                          \
+      "importujesz pliki, odczyta te wiersze błędnie.\n\n"                                                      \
+      "Faktury zakupu z takimi wierszami: %d\nDokumenty PZ z takimi wierszami: %d\n%s%s\n"                        \
+      "Popraw te teksty w HADREK i wyeksportuj dokumenty ponownie,\n"                                             \
+      "zanim zaimportujesz pliki.")                                                                               \
+    X(kPierwszaZlaFaktura,                                                                                        \
+      "Pierwsza taka faktura zakupu: \x02%s\x01 z dnia %s:\nw pliku %s pole %d (%s)\nzawiera %s.\n")              \
+    X(kPierwszyZlyPZ, "Pierwszy taki dokument PZ: \x02%s\x01 z dnia %s:\nw pliku %s pole %d (%s)\nzawiera %s.\n") \
+    X(kPustePliki,                                                                                                \
+      "Niektóre zaznaczone dokumenty nie mają pozycji,\n"                                                       \
+      "więc ich pliki eksportu są puste.\n\n"                                                                   \
+      "Puste pliki faktur zakupu: %d\nPuste pliki dokumentów PZ: %d\n%s%s\n"                                     \
+      "Sprawdź te dokumenty w HADREK. Jeśli pozycji brakuje przez pomyłkę,\n"                                 \
+      "uzupełnij je i wyeksportuj dokumenty ponownie.")                                                           \
+    X(kPierwszaPustaFaktura, "Pierwsza taka faktura zakupu: \x02%s\x01 z dnia %s,\nplik %s\n")                    \
+    X(kPierwszyPustyPZ, "Pierwszy taki dokument PZ: \x02%s\x01 z dnia %s,\nplik %s\n")                            \
+    X(kDwukropek, "dwukropek")                                                                                    \
+    X(kZnakCR, "znak końca wiersza (CR)")                                                                         \
+    X(kZnakLF, "znak końca wiersza (LF)")                                                                         \
+    X(kPoleIdentyfikatora, "identyfikator kontrahenta")                                                           \
+    X(kPoleKodu, "kod pozycji")                                                                                   \
+    X(kPoleTekstuDodatkowego, "tekst dodatkowy pozycji")                                                          \
+    X(kPoleOpisu, "opis pozycji")                                                                                 \
+    X(kPoleJednostki, "jednostka miary")                                                                          \
+    X(kPoleStawki, "stawka podatku")                                                                              \
+    X(kPoleNumeru, "numer dokumentu")
 
 // The export line: 15 fields, the constant 2 and two empty fields. The
 // date is made apart as year, month, day.
@@ -153,6 +210,7 @@
     KZ_TEKSTY_SKANOWANIA(X)    \
     KZ_TEKSTY_LISTY(X)         \
     KZ_TEKSTY_ZAPISU(X)        \
+    KZ_TEKSTY_KONTROLI(X)      \
     KZ_TEKSTY_LINII(X)         \
     KZ_TEKSTY_TYTULOW(X)
 

@@ -92,9 +92,14 @@ protected:
     }
 
     std::vector<std::string> printLine() {
+        kz::ZnakWPolu structural;
+        return printLine(structural);
+    }
+
+    std::vector<std::string> printLine(kz::ZnakWPolu& structural) {
         kz::CZrobListeDokumentow eksport;
         eksport.plikWyjsciowy_ = kz::uchwytPliku(&g_stream);
-        eksport.wpiszLinieEksportu(eksport.polaDokumentu(kz::kTypZakup, header_.data()), line_.data());
+        eksport.wpiszLinieEksportu(eksport.polaDokumentu(kz::kTypZakup, header_.data()), line_.data(), structural);
         eksport.plikWyjsciowy_ = 0;
         return fields(g_printed);
     }
@@ -204,6 +209,52 @@ TEST_F(ExportLine, TextsFillingTheirRoomsAreCutAtTheirRoom) {
     EXPECT_EQ(f[8], std::string(5, 'u'));
     EXPECT_EQ(f[10], std::string(kz::kRateTextSize - 1, 'r'));
     EXPECT_EQ(f[11], std::string(16, 'n'));
+}
+
+// A colon, CR or LF in a text field goes out byte for byte, and the first
+// such field in the line's order is noted with its byte; a field already
+// noted for the document stays.
+TEST_F(ExportLine, TheFirstTextFieldHoldingAColonOrALineEndIsNoted) {
+    const auto text = [this](kz::PoleTekstowe field, bool inHeader, const char* bytes) {
+        std::vector<unsigned char>& record = inHeader ? header_ : line_;
+        std::memcpy(record.data() + field.offset, bytes, std::strlen(bytes) + 1);
+    };
+    const struct {
+        const char* name;
+        kz::PoleTekstowe field;
+        bool inHeader;
+        const char* bytes;
+        int noted;
+        char byte;
+    } cases[] = {
+        {"identifier", kz::tzak::kIdentyfikatorKontrahenta, true, "PL:525", 1, ':'},
+        {"code", kz::tzak_dok::kKodPozycji, false, "A\rB", 3, '\r'},
+        {"extra text", kz::tzak_dok::kTekstDodatkowy, false, "x\n", 4, '\n'},
+        {"description", kz::tzak_dok::kOpisPozycji, false, "Usługa: transport", 5, ':'},
+        {"unit", kz::tzak_dok::kJednostka, false, ":", 9, ':'},
+        {"number", kz::tzak::kNumerDokumentu, true, "FZ\n1", 12, '\n'},
+        {"nothing", kz::tzak_dok::kOpisPozycji, false, "Towar; 5% / szt.", 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        text(c.field, c.inHeader, c.bytes);
+        kz::ZnakWPolu noted;
+        printLine(noted);
+        EXPECT_EQ(noted.pole, c.noted);
+        EXPECT_EQ(noted.znak, c.byte);
+        EXPECT_NE(g_printed.find(c.bytes), std::string::npos) << "written as stored: " << g_printed;
+    }
+
+    SetUp();
+    text(kz::tzak_dok::kOpisPozycji, false, "a:b");
+    text(kz::tzak_dok::kJednostka, false, "k:g");
+    kz::ZnakWPolu noted;
+    printLine(noted);
+    EXPECT_EQ(noted.pole, 5) << "the description comes before the unit";
+    text(kz::tzak_dok::kKodPozycji, false, "c:d");
+    printLine(noted);
+    EXPECT_EQ(noted.pole, 5) << "a later line does not replace the document's first";
 }
 
 }  // namespace

@@ -129,8 +129,14 @@ Export exportAll(const DataSet& data, const Variant* variant) {
 }
 
 // The messages shown, the run's own folder named alike in every run.
-std::string told(const Export& e) {
-    std::string text = joined(messages(e.host));
+// What the user was told, the folder as <katalog>. Without the box on
+// lines the other program would misread where `withoutMisread`: a host that
+// gives no rate text writes no colon of its own into field 11.
+std::string told(const Export& e, bool withoutMisread = false) {
+    std::vector<std::string> said = messages(e.host);
+    if (withoutMisread)
+        std::erase_if(said, [](const std::string& m) { return m.starts_with("Uwaga: W niektórych wierszach"); });
+    std::string text = joined(said);
     for (std::size_t at; (at = text.find(e.folder)) != std::string::npos;)
         text.replace(at, e.folder.size(), "<katalog>");
     return text;
@@ -197,7 +203,8 @@ TEST(HostVariants, EveryVariantWritesTheSameFilesAndSaysTheSame) {
             EXPECT_EQ(e.subfolder, std::vector<std::string>{"DOWODY.Z00.TXT"});
             for (const std::string& left : variant.left)
                 EXPECT_EQ(readOnDisk(e.folder + "/" + left, variant.rawPaths), "stary") << left;
-            EXPECT_EQ(told(e), told(reference));
+            EXPECT_EQ(told(e, variant.lazyText), told(reference, variant.lazyText));
+            if (variant.lazyText) EXPECT_EQ(told(e).find("pole 11"), std::string::npos) << "field 11 was left empty";
             expectNothingLeftOpen(e.host);
             if (!variant.lazyText) {
                 EXPECT_EQ(e.files, reference.files);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -39,6 +40,8 @@ struct Doc {
     std::string number;
     std::string date = "2026-03-15";
     int lines = 1;  // each the same
+    std::string description = "Towar";
+    std::string identifier = "111";
 };
 
 Doc zakup(long long id, std::string number, std::string date = "2026-03-15") {
@@ -52,14 +55,18 @@ Doc pz(long long id, std::string number, std::string date = "2026-03-15") {
 std::string dataFile(const std::vector<Doc>& docs) {
     json documents = json::array();
     for (const Doc& d : docs) {
-        const json line = {{"description", "Towar"}, {"code", d.number}, {"quantity", 1},
-                           {"unit", "szt"},          {"value", 10},      {"rate", 3}};
+        const json line = {{"description", d.description},
+                           {"code", d.number},
+                           {"quantity", 1},
+                           {"unit", "szt"},
+                           {"value", 10},
+                           {"rate", 3}};
         documents.push_back({{"type", d.type},
                              {"id", d.id},
                              {"id2", d.id2},
                              {"number", d.number},
                              {"date", d.date},
-                             {"contractor", {{"name", "Hurtownia"}, {"nip", "111"}}},
+                             {"contractor", {{"name", "Hurtownia"}, {"nip", d.identifier}}},
                              {"values_as_stored", true},
                              {"lines", json::array()}});
         for (int i = 0; i < d.lines; ++i) documents.back()["lines"].push_back(line);
@@ -67,11 +74,15 @@ std::string dataFile(const std::vector<Doc>& docs) {
     return json{{"documents", documents}}.dump();
 }
 
-// What the line of such a document looks like.
+// What the line of such a document looks like, as the text-mode stream
+// stores it: every LF, a text's own too, as CR LF.
 std::string lineOf(const Doc& d) {
     const std::string date = d.date.substr(0, 4) + d.date.substr(5, 2) + d.date.substr(8, 2);
-    return "111:" + date + ":" + d.number + "::Towar:T:10.00::szt:1.000:0:" + d.number +
-           ":+:" + (d.type == 713 ? "V" : "D") + ":P01:2::\r\n";
+    const std::string line = d.identifier + ":" + date + ":" + d.number + "::" + d.description +
+                             ":T:10.00::szt:1.000:0:" + d.number + ":+:" + (d.type == 713 ? "V" : "D") + ":P01:2::\n";
+    std::string stored;
+    for (const char c : line) stored += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return d.lines == 0 ? "" : stored;
 }
 
 struct Options {
@@ -173,6 +184,22 @@ int tablesOpenedAfterSelection(const HostRun& r) {
     return opened;
 }
 
+std::string misread(int invoices, int receipts, const std::string& firstLines) {
+    return "Uwaga: W niektórych wierszach plików eksportu pole tekstowe zawiera\n"
+           "dwukropek albo znak końca wiersza, więc program, do którego\n"
+           "importujesz pliki, odczyta te wiersze błędnie.\n\nFaktury zakupu z takimi wierszami: " +
+           std::to_string(invoices) + "\nDokumenty PZ z takimi wierszami: " + std::to_string(receipts) + "\n" +
+           firstLines + "\nPopraw te teksty w HADREK i wyeksportuj dokumenty ponownie,\nzanim zaimportujesz pliki.";
+}
+
+std::string emptyFiles(int invoices, int receipts, const std::string& firstLines) {
+    return "Uwaga: Niektóre zaznaczone dokumenty nie mają pozycji,\nwięc ich pliki eksportu są puste.\n\n"
+           "Puste pliki faktur zakupu: " +
+           std::to_string(invoices) + "\nPuste pliki dokumentów PZ: " + std::to_string(receipts) + "\n" + firstLines +
+           "\nSprawdź te dokumenty w HADREK. Jeśli pozycji brakuje przez pomyłkę,\n"
+           "uzupełnij je i wyeksportuj dokumenty ponownie.";
+}
+
 TEST(Writer, TheWorkedExampleLineComesOutByteForByte) {
     // The built-in sample: the invoice FZ 17/03/25 and a receipt of the same
     // id are the only documents of that day.
@@ -249,7 +276,18 @@ TEST(Writer, EveryFieldFollowsItsRule) {
     }
     std::sort(expectedFiles.begin(), expectedFiles.end());
     EXPECT_EQ(entries(w.out), expectedFiles);
-    EXPECT_EQ(joined(messages(w.host)), counted(9, 1) + "\n" + folderMessage(w.out) + "\n");
+    // The host's text for rate kind 12 holds a colon, as do the fifth
+    // document's identifier and number.
+    EXPECT_EQ(joined(messages(w.host)), counted(9, 1) + "\n" +
+                                            misread(3, 0,
+                                                    "Pierwsza taka faktura zakupu: \x02"
+                                                    "FZ 1/rates\x01 z dnia 2026-03-05:\nw pliku DOWODY.Z00.TXT pole "
+                                                    "11 (stawka podatku)\nzawiera dwukropek.\n") +
+                                            "\n" +
+                                            emptyFiles(1, 0,
+                                                       "Pierwsza taka faktura zakupu: \x02"
+                                                       "FZ 7/empty\x01 z dnia 2026-03-05,\nplik DOWODY.Z06.TXT\n") +
+                                            "\n" + folderMessage(w.out) + "\n");
     expectNothingLeftOpen(w.host);
 }
 
@@ -404,41 +442,65 @@ TEST(Writer, AnEmptyFolderOptionClearsAndWritesNothing) {
     }
 }
 
-std::string leftOut(int invoices, int receipts, const std::string& firstLines) {
-    return "Uwaga: Jeden eksport zapisuje najwyżej 100 plików każdego rodzaju,\n"
-           "więc pozostałe zaznaczone dokumenty pominięto.\n\nPominięte faktury zakupu: " +
+std::string leftOut(int invoices, int receipts, const std::string& firstLines, const std::string& periods) {
+    return "Uwaga: Jeden eksport zapisuje najwyżej 100 plików jednego rodzaju.\n"
+           "Pliki powstają w kolejności, w jakiej HADREK przechowuje\n"
+           "dokumenty, a nie w kolejności listy.\n\nPominięte faktury zakupu: " +
            std::to_string(invoices) + "\nPominięte dokumenty PZ: " + std::to_string(receipts) + "\n" + firstLines +
-           "\nZaimportuj najpierw zapisane pliki, a potem wyeksportuj\npozostałe dokumenty (eksport najpierw opróżni "
-           "katalog).";
+           "\nNie importuj plików z tego eksportu. Wyeksportuj kolejno te okresy,\n"
+           "zaznaczając w każdym te same dokumenty, a pliki każdego okresu\n"
+           "zaimportuj przed eksportem następnego (eksport opróżnia katalog):\n" +
+           periods;
+}
+
+const char* const kOneDayNote =
+    "(*) Tego dnia zaznaczono ponad 100 dokumentów jednego rodzaju:\n"
+    "wyeksportuj go w częściach, zawężając filtry kontrahenta\n"
+    "albo zaznaczając za każdym razem najwyżej 100 wierszy.\n";
+
+// `count` documents of a type numbered from 1, each dated by `dateOf`.
+std::vector<Doc> numbered(int type, int count, const std::function<std::string(int)>& dateOf) {
+    std::vector<Doc> docs;
+    for (int i = 1; i <= count; ++i) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%s %03d", type == 713 ? "FZ" : "PZ", i);
+        docs.push_back(Doc{type, i, 1, number, dateOf(i)});
+    }
+    return docs;
+}
+
+std::string dayOfMarch(int i) {
+    char date[16];
+    std::snprintf(date, sizeof date, "2026-03-%02d", 1 + i % 28);
+    return date;
 }
 
 // Range order is by id; the list shows the newest first. Past a kind's
 // hundredth file the rest of its range is walked only to count what was
 // left out and to name the first of it, per kind.
 TEST(Writer, AtMostAHundredFilesPerTypeTheRestCountedAndTheFirstNamed) {
+    // Document i is dated March 1 + i % 28. With 101 invoices the days hold
+    // 3, then 4 (days 2 to 18), then 3 each: 101 reach day 28 alone. With
+    // 130 invoices and 110 receipts the invoices pass 100 on day 21.
     const struct {
         int invoices, receipts;
-        std::string firstLines;
+        std::string firstLines, periods;
     } cases[] = {
         {101, 1,
          "Pierwsza pominięta faktura zakupu: \x02"
-         "FZ 101\x01 z dnia 2026-03-18\n"},
+         "FZ 101\x01 z dnia 2026-03-18\n",
+         "  od 20260301 do 20260327\n  od 20260328 do 20260328\n"},
         {130, 110,
          "Pierwsza pominięta faktura zakupu: \x02"
          "FZ 101\x01 z dnia 2026-03-18\n"
          "Pierwszy pominięty dokument PZ: \x02"
-         "PZ 101\x01 z dnia 2026-03-18\n"},
+         "PZ 101\x01 z dnia 2026-03-18\n",
+         "  od 20260301 do 20260320\n  od 20260321 do 20260328\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.invoices) + " invoices, " + std::to_string(c.receipts) + " receipts");
-        std::vector<Doc> docs;
-        for (int type : {713, 703})
-            for (int i = 1; i <= (type == 713 ? c.invoices : c.receipts); ++i) {
-                char number[16], date[16];
-                std::snprintf(number, sizeof number, "%s %03d", type == 713 ? "FZ" : "PZ", i);
-                std::snprintf(date, sizeof date, "2026-03-%02d", 1 + i % 28);
-                docs.push_back(Doc{type, i, 1, number, date});
-            }
+        std::vector<Doc> docs = numbered(713, c.invoices, dayOfMarch);
+        for (Doc& d : numbered(703, c.receipts, dayOfMarch)) docs.push_back(d);
         const Writing w = write(dataFile(docs), kAll, {}, {}, std::to_string(c.invoices));
         ASSERT_EQ(w.host.exitCode, 0);
         std::vector<std::string> files;
@@ -452,9 +514,10 @@ TEST(Writer, AtMostAHundredFilesPerTypeTheRestCountedAndTheFirstNamed) {
         }
         std::sort(files.begin(), files.end());
         EXPECT_EQ(entries(w.out), files);
-        EXPECT_EQ(joined(messages(w.host)), counted(100, std::min(c.receipts, 100)) + "\n" +
-                                                leftOut(c.invoices - 100, std::max(c.receipts - 100, 0), c.firstLines) +
-                                                "\n" + folderMessage(w.out) + "\n");
+        EXPECT_EQ(joined(messages(w.host)),
+                  counted(100, std::min(c.receipts, 100)) + "\n" +
+                      leftOut(c.invoices - 100, std::max(c.receipts - 100, 0), c.firstLines, c.periods) + "\n" +
+                      folderMessage(w.out) + "\n");
         // The writer walks each kind's whole range, opening no file past
         // the hundredth.
         std::vector<long long> invoiceRanges;
@@ -464,6 +527,150 @@ TEST(Writer, AtMostAHundredFilesPerTypeTheRestCountedAndTheFirstNamed) {
         EXPECT_EQ(w.host.count("file"), 2 * files.size()) << "an open and a close for each file written, no more";
         expectNothingLeftOpen(w.host);
     }
+}
+
+// The periods advised past the limit: whole days, each period at most 100
+// marked documents of each kind, together every marked document; a day
+// that alone holds more is marked, and past four periods the box says
+// where the rest begins.
+TEST(Writer, PastTheLimitTheBoxNamesPeriodsEachWithinIt) {
+    const struct {
+        const char* what;
+        int invoices;
+        std::function<std::string(int)> dateOf;
+        std::string periods;
+    } cases[] = {
+        {"150 invoices over 30 days", 150,
+         [](int i) { return "2026-04-" + std::string(i <= 45 ? "0" : "") + std::to_string(1 + (i - 1) / 5); },
+         "  od 20260401 do 20260420\n  od 20260421 do 20260430\n"},
+        {"120 invoices on one day", 120, [](int) { return std::string("2026-04-15"); },
+         "  od 20260415 do 20260415 (*)\n" + std::string(kOneDayNote)},
+        {"520 invoices over 26 days", 520,
+         [](int i) { return "2026-05-" + std::string(i <= 180 ? "0" : "") + std::to_string(1 + (i - 1) / 20); },
+         "  od 20260501 do 20260505\n  od 20260506 do 20260510\n  od 20260511 do 20260515\n"
+         "  od 20260516 do 20260520\n  i dalej od 20260521: po tych okresach wyeksportuj resztę,\n"
+         "  a wtyczka znów podzieli ją na okresy.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::vector<Doc> docs = numbered(713, c.invoices, c.dateOf);
+        Options o;
+        o.from = "20260101";
+        o.to = "20261231";
+        const Writing w = write(dataFile(docs), kAll, o, {}, std::to_string(c.invoices));
+        ASSERT_EQ(w.host.exitCode, 0);
+        EXPECT_EQ(entries(w.out).size(), 100u);
+        const std::vector<std::string> said = messages(w.host);
+        ASSERT_EQ(said.size(), 4u) << joined(said);
+        EXPECT_EQ(said[2], leftOut(c.invoices - 100, 0,
+                                   "Pierwsza pominięta faktura zakupu: \x02" + docs[100].number + "\x01 z dnia " +
+                                       docs[100].date + "\n",
+                                   c.periods));
+        expectNothingLeftOpen(w.host);
+    }
+}
+
+Doc withText(Doc d, std::string description, std::string identifier = "111") {
+    d.description = std::move(description);
+    d.identifier = std::move(identifier);
+    return d;
+}
+
+Doc withoutLines(Doc d) {
+    d.lines = 0;
+    return d;
+}
+
+// The files stay as the host stores the texts, colons and line ends
+// included; the user is told which documents the other program would
+// misread or find empty, each kind's first named with its file (and the
+// field and byte), after the counts and before the folder.
+TEST(Writer, LinesTheOtherProgramWouldMisreadAndEmptyFilesAreSaid) {
+    const struct {
+        const char* what;
+        std::vector<Doc> docs;
+        std::string boxes;
+    } cases[] = {
+        {"a description with a colon",
+         {zakup(1, "FZ 1"), withText(zakup(2, "FZ 2"), "Transport: 5 km"), pz(1, "PZ 1")},
+         misread(1, 0,
+                 "Pierwsza taka faktura zakupu: \x02"
+                 "FZ 2\x01 z dnia 2026-03-15:\nw pliku DOWODY.Z01.TXT pole 5 (opis pozycji)\nzawiera dwukropek.\n")},
+        {"an identifier with a colon",
+         {zakup(1, "FZ 1"), withText(pz(1, "PZ 1"), "Towar", "PL:5250001009")},
+         misread(0, 1,
+                 "Pierwszy taki dokument PZ: \x02"
+                 "PZ 1\x01 z dnia 2026-03-15:\nw pliku DOWODY.P00.TXT pole 1 (identyfikator kontrahenta)\n"
+                 "zawiera dwukropek.\n")},
+        {"a description with a line feed, then a number with a colon",
+         {withText(zakup(1, "FZ 1"), "Towar\nbis"), zakup(2, "FZ:2"), pz(1, "PZ 1")},
+         misread(2, 0,
+                 "Pierwsza taka faktura zakupu: \x02"
+                 "FZ 1\x01 z dnia 2026-03-15:\nw pliku DOWODY.Z00.TXT pole 5 (opis pozycji)\n"
+                 "zawiera znak końca wiersza (LF).\n")},
+        {"documents without lines",
+         {zakup(1, "FZ 1"), withoutLines(zakup(2, "FZ 2")), withoutLines(zakup(3, "FZ 3")),
+          withoutLines(pz(1, "PZ 1"))},
+         emptyFiles(2, 1,
+                    "Pierwsza taka faktura zakupu: \x02"
+                    "FZ 2\x01 z dnia 2026-03-15,\nplik DOWODY.Z01.TXT\n"
+                    "Pierwszy taki dokument PZ: \x02"
+                    "PZ 1\x01 z dnia 2026-03-15,\nplik DOWODY.P00.TXT\n")},
+        {"both, in that order",
+         {withoutLines(zakup(1, "FZ 1")), withText(zakup(2, "FZ 2"), "a\rb")},
+         misread(1, 0,
+                 "Pierwsza taka faktura zakupu: \x02"
+                 "FZ 2\x01 z dnia 2026-03-15:\nw pliku DOWODY.Z01.TXT pole 5 (opis pozycji)\n"
+                 "zawiera znak końca wiersza (CR).\n") +
+             "\n" +
+             emptyFiles(1, 0,
+                        "Pierwsza taka faktura zakupu: \x02"
+                        "FZ 1\x01 z dnia 2026-03-15,\nplik DOWODY.Z00.TXT\n")},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Writing w = write(dataFile(c.docs), kAll, {}, {}, std::to_string(n++));
+        ASSERT_EQ(w.host.exitCode, 0);
+        int numbers[2] = {};
+        for (const Doc& d : c.docs) {
+            const std::string file = fileName(d.type == 713 ? 'Z' : 'P', numbers[d.type == 703]++);
+            EXPECT_EQ(exported(w, file), lineOf(d)) << file << " holds the texts as stored";
+        }
+        EXPECT_EQ(joined(messages(w.host)),
+                  counted(numbers[0], numbers[1]) + "\n" + c.boxes + "\n" + folderMessage(w.out) + "\n");
+    }
+}
+
+// The branch code ends every line: one holding a colon is refused as soon
+// as the options are confirmed, before the list and before the folder is
+// touched; the options stay saved as typed, so only that field needs
+// mending.
+TEST(Writer, ABranchCodeWithAColonIsRefusedBeforeAnythingIsTouched) {
+    Options o;
+    o.branch = "P:01";
+    const std::vector<std::pair<std::string, std::string>> before = {{"DOWODY.Z00.TXT", "stary"},
+                                                                     {"notatki.txt", "moje"}};
+    const Writing w = write(dataFile({zakup(1, "FZ 1")}), "F12", o, before);
+    ASSERT_EQ(w.host.exitCode, 0);
+    EXPECT_EQ(joined(messages(w.host)),
+              "Błąd: Pole \"Placówka\" zawiera dwukropek.\n"
+              "Kod placówki trafia do każdego wiersza plików eksportu,\n"
+              "więc program, do którego importujesz pliki, odczytałby\n"
+              "błędnie wszystkie wiersze.\n\n"
+              "Nie usunięto ani nie zapisano żadnego pliku.\n"
+              "Popraw pole \"Placówka\" i uruchom eksport ponownie.\n");
+    EXPECT_EQ(entries(w.out), (std::vector<std::string>{"DOWODY.Z00.TXT", "notatki.txt"}));
+    EXPECT_EQ(exported(w, "DOWODY.Z00.TXT"), "stary");
+    EXPECT_EQ(exported(w, "notatki.txt"), "moje");
+    EXPECT_NE(readFile(w.host.folder + "/KalvetZakupy.ini").find("\"P:01\""), std::string::npos)
+        << readFile(w.host.folder + "/KalvetZakupy.ini");
+    std::size_t walked = 0, listed = 0;
+    for (const auto& e : w.host.all("table")) walked += e["action"] != "open";
+    for (const auto& e : w.host.all("dialog")) listed += e["id"] == 20081;
+    EXPECT_EQ(walked, 0u) << "no table was read";
+    EXPECT_EQ(listed, 0u) << "no list was shown";
+    EXPECT_EQ(w.host.count("folder"), 0u) << "the folder was not searched";
 }
 
 std::string notCreated(const std::string& folder, int invoices, int receipts) {

@@ -170,7 +170,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         g_wydrukowano = 0;
         const kz::PolaDokumentu dokument =
             eksport->polaDokumentu(linia[0] & 1 ? kz::kTypPZ : kz::kTypZakup, naglowek.data());
-        eksport->wpiszLinieEksportu(dokument, linia.data());
+        kz::ZnakWPolu rozdzielajacy;
+        eksport->wpiszLinieEksportu(dokument, linia.data(), rozdzielajacy);
+        if (rozdzielajacy.pole != 0 && (rozdzielajacy.pole < 1 || rozdzielajacy.pole > 12)) std::abort();
         if (g_wydrukowano == 0) std::abort();
     } while (size > 0);
     eksport->plikWyjsciowy_ = 0;
