@@ -3,6 +3,7 @@ its style sheet and the shots kept in manual/screens. Nothing of the
 machine or the moment goes in: the same sources give the same bytes."""
 
 import html
+import json
 import os
 import re
 import subprocess
@@ -13,6 +14,9 @@ from pathlib import Path
 MANUAL = Path(__file__).resolve().parent.parent
 SOURCE = MANUAL / "Instrukcja.html.in"
 STYLE = MANUAL / "instrukcja.css"
+# The printed page of every place the manual points to, as check-page found
+# it in the copy Chromium prints on A4 (./dev manual keeps it up to date).
+PAGES = MANUAL / "strony.json"
 CMAKE_LISTS = MANUAL.parent / "CMakeLists.txt"
 
 # The screen model's attribute letters (Screen::attributeSnapshot) as the
@@ -31,6 +35,9 @@ CELL_CLASSES = {
 }
 
 DIRECTIVE = re.compile(r"\{\{(\w+)(?: ([^}|]+?))?(?: *\| *([^}]*))?\}\}")
+# A link to a place of the page; the printed copy gives its page beside it.
+LINK = re.compile(r'(<a href="#([\w-]+)">.*?</a>)', re.S)
+UNKNOWN_PAGE = "?"
 
 
 class RenderError(Exception):
@@ -71,29 +78,68 @@ def box_rows(screen):
     return range(max(framed[0] - 1, 0), min(framed[1] + 3, screen["height"]))
 
 
+def frame_at(lines, top, left):
+    """The rectangle (top, bottom, left, right, inclusive) of the frame whose
+    top left corner is at (top, left)."""
+    row = lines[top]
+    right = row.find("╗", left)
+    bottom = next((y for y in range(top + 1, len(lines)) if lines[y][left:left + 1] == "╚"), -1)
+    if right < 0 or bottom < 0 or lines[bottom][right:right + 1] != "╝":
+        raise RenderError(f"the frame at row {top}, column {left} is not closed")
+    return top, bottom, left, right
+
+
+def dialog_area(screen):
+    """What of the screen says something on paper: the rectangle around its
+    outermost frames. The desktop, the host's menu and status lines and the
+    shadows outside it are left out; a screen without a frame is kept whole."""
+    lines = screen["lines"]
+    frames = [frame_at(lines, y, x) for y, row in enumerate(lines) for x, c in enumerate(row) if c == "╔"]
+    outer = [f for f in frames
+             if not any(o != f and o[0] <= f[0] <= f[1] <= o[1] and o[2] <= f[2] <= f[3] <= o[3] for o in frames)]
+    if not outer:
+        return 0, screen["height"] - 1, 0, screen["width"] - 1
+    return (min(f[0] for f in outer), max(f[1] for f in outer), min(f[2] for f in outer), max(f[3] for f in outer))
+
+
+def cells_html(text, letters):
+    """Cells of one row, one span per run of one attribute."""
+    pieces, x = [], 0
+    while x < len(text):
+        end = x
+        while end < len(text) and letters[end] == letters[x]:
+            end += 1
+        if letters[x] not in CELL_CLASSES:
+            raise RenderError(f"unknown attribute letter {letters[x]!r}")
+        css = CELL_CLASSES[letters[x]]
+        cells = html.escape(text[x:end], quote=False)
+        pieces.append(f'<span class="{css}">{cells}</span>' if css else cells)
+        x = end
+    return "".join(pieces)
+
+
 def screen_html(screen, rows_shown=None):
-    """The screen cell by cell, one span per row, each row its full width."""
+    """The screen cell by cell, one block per row, each row its full width.
+    What lies outside the dialog's area is marked "poza": the printed copy
+    leaves it out and shows the dialog alone."""
     width, height = screen["width"], screen["height"]
     lines, attributes = screen["lines"], screen["attributes"]
+    top, bottom, left, right = dialog_area(screen)
     rows = []
     for y in rows_shown or range(height):
         text = (lines[y] if y < len(lines) else "").ljust(width)
         letters = (attributes[y] if y < len(attributes) else "").ljust(width)
         if len(text) != width or len(letters) != width:
             raise RenderError(f"row {y} is wider than the screen's {width} cells")
-        pieces, x = [], 0
-        while x < width:
-            end = x
-            while end < width and letters[end] == letters[x]:
-                end += 1
-            if letters[x] not in CELL_CLASSES:
-                raise RenderError(f"unknown attribute letter {letters[x]!r}")
-            css = CELL_CLASSES[letters[x]]
-            cells = html.escape(text[x:end], quote=False)
-            pieces.append(f'<span class="{css}">{cells}</span>' if css else cells)
-            x = end
-        rows.append('<span class="w">' + "".join(pieces) + "</span>")
-    return (f'<pre class="ekran" style="--kolumny: {width}" role="img">' + "\n".join(rows) + "</pre>")
+        if not top <= y <= bottom:
+            rows.append('<span class="w poza">' + cells_html(text, letters) + "</span>")
+            continue
+        parts = [(0, left, ' class="poza"'), (left, right + 1, ""), (right + 1, width, ' class="poza"')]
+        rows.append('<span class="w">' + "".join(
+            f"<span{css}>{cells_html(text[a:b], letters[a:b])}</span>" if css else cells_html(text[a:b], letters[a:b])
+            for a, b, css in parts if b > a) + "</span>")
+    return (f'<pre class="ekran" style="--kolumny: {width}; --kolumny-druk: {right - left + 1}" role="img">'
+            + "".join(rows) + "</pre>")
 
 
 class Page:
@@ -195,7 +241,34 @@ class Page:
         return str(len(self.shot(name, "folder")[argument]))
 
 
-def render(shots, style=None):
+def read_pages(path=PAGES):
+    if not path.exists():
+        return {}
+    with open(path, encoding="utf-8") as f:
+        return json.load(f)
+
+
+def write_pages(pages, path=PAGES):
+    path.write_text(json.dumps(pages, indent=1, sort_keys=True) + "\n", encoding="utf-8")
+
+
+def with_page_numbers(text, pages, missing):
+    """Every link to a place of the page followed by that place's printed
+    page (shown only on paper, where a link cannot be followed)."""
+    def number(found):
+        target = found.group(2)
+        if target not in pages:
+            missing.add(target)
+        page = pages.get(target, UNKNOWN_PAGE)
+        return f'{found.group(1)}<span class="strona" data-cel="{target}">{page}</span>'
+
+    return LINK.sub(number, text)
+
+
+def render(shots, style=None, pages=None, first_pass=False):
+    """The page. A link whose place has no page number yet stops it, unless
+    this is the first pass of ./dev manual, which prints the page to find
+    the numbers."""
     page = Page(shots)
     source = SOURCE.read_text(encoding="utf-8")
 
@@ -219,4 +292,9 @@ def render(shots, style=None):
         raise RenderError("shots the manual does not show: " + ", ".join(unused))
     if "{{" in text:
         raise RenderError("a directive was left: " + text[text.index("{{"):][:60])
+    missing = set()
+    text = with_page_numbers(text, read_pages() if pages is None else pages, missing)
+    if missing and not first_pass:
+        raise RenderError("no printed page known for " + ", ".join(sorted(missing))
+                          + f" in {PAGES.name}: run ./dev manual and commit it")
     return text
