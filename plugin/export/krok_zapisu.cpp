@@ -12,6 +12,7 @@
 #include "plugin/export/kursor_tabeli.hpp"
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/sciezki_katalogu.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/wybrane_dokumenty.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 
@@ -60,7 +61,7 @@ public:
     bool zamknij() {
         void* strumien = strumienPliku(eksport_.plikWyjsciowy_);
         eksport_.plikWyjsciowy_ = 0;
-        return host<Slot::StreamClose>()(strumien) != kStreamCloseFailed;
+        return wolajHosta<Slot::StreamClose>()(strumien) != kStreamCloseFailed;
     }
 
 private:
@@ -72,9 +73,9 @@ enum class Zapis { Caly, NieUtworzony, Niepelny };
 // The folder, then the file's name as a component of its own. Each copy is
 // ended here as well: a host's copy that fills its limit may leave no NUL.
 void zlozSciezkePliku(char (&sciezka)[kMiejsceNaSciezke], const char* katalog, const char* nazwa) {
-    host<Slot::BoundedCopy>()(sciezka, katalog, static_cast<int>(kDlugoscKatalogu));
+    wolajHosta<Slot::BoundedCopy>()(sciezka, katalog, static_cast<int>(kDlugoscKatalogu));
     sciezka[kDlugoscKatalogu] = '\0';
-    host<Slot::PathAppendName>()(sciezka, nazwa);
+    wolajHosta<Slot::PathAppendName>()(sciezka, nazwa);
     sciezka[sizeof sciezka - 1] = '\0';
 }
 
@@ -93,10 +94,10 @@ Zapis zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow& rodzaj, 
     bool caly = true;
     {
         PlikDokumentu plik(eksport, strumien);
-        const int rodzajKlucza = host<Slot::LineKeyKind>()(rodzaj.typ);
+        const int rodzajKlucza = wolajHosta<Slot::LineKeyKind>()(rodzaj.typ);
         KluczZakresu klucz;
-        host<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
-                               czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
+        wolajHosta<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
+                                     czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
         const PolaDokumentu dokument = eksport.polaDokumentu(rodzaj.typ, tabele.naglowek);
         przejdzZakres(tabele.kursorPozycji, tabele.tzakDok, rodzajKlucza, klucz, [&] {
             caly = eksport.wpiszLinieEksportu(dokument, tabele.pozycja);
@@ -126,7 +127,7 @@ WynikRodzaju zapiszRodzaj(CZrobListeDokumentow& eksport, const RodzajPlikow& rod
                           void* tzak, const Tabele& tabele) {
     WynikRodzaju wynik;
     KluczZakresu klucz;
-    host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
+    wolajHosta<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
     przejdzZakres(kursorNaglowkow, tzak, rodzaj.typ, klucz, [&] {
         if (eksport.filtrujDokument(tabele.naglowek)) return true;
         const PozycjaListy* wybrany =
@@ -165,7 +166,7 @@ static_assert(sizeof(LiniaPominietego::tekst) >=
 // After the passes' counts: the chosen documents that got no file, by
 // cause, then where the written files are.
 void pokazPodsumowanie(const Wyniki& wyniki, const char* katalog) {
-    const auto box = host<Slot::MessageBoxFormat>();
+    const auto box = wolajHosta<Slot::MessageBoxFormat>();
     const WynikRodzaju &z = wyniki[0], &p = wyniki[1];
     if (z.nieUtworzone || p.nieUtworzone)
         box(texts::kTytulBlad.c_str(), texts::kNieUtworzonoPlikow.c_str(), kOknoKomunikatu, katalog, z.nieUtworzone,
@@ -199,8 +200,8 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
         return 0;
     }
 
-    void* tzak = host<Slot::TableOpen>()(kTabelaTzak);
-    void* tzakDok = host<Slot::TableOpen>()(kTabelaTzakDok);
+    void* tzak = wolajHosta<Slot::TableOpen>()(kTabelaTzak);
+    void* tzakDok = wolajHosta<Slot::TableOpen>()(kTabelaTzakDok);
     wyczyscKatalog(katalog);
     if (!tzak || !tzakDok) {
         pokazKomunikat(texts::kTytulBlad.c_str(), texts::kBladOperacjiDyskowejZapisu.c_str());
@@ -216,8 +217,8 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
     Wyniki wyniki;
     for (std::size_t r = 0; r < std::size(kRodzajePlikow); ++r) {
         wyniki[r] = zapiszRodzaj(*this, kRodzajePlikow[r], kursorNaglowkow, tzak, tabele);
-        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(), kOknoKomunikatu,
-                                       wyniki[r].zapisane, kRodzajePlikow[r].wyrazenie);
+        wolajHosta<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(),
+                                             kOknoKomunikatu, wyniki[r].zapisane, kRodzajePlikow[r].wyrazenie);
     }
     pokazPodsumowanie(wyniki, katalog);
     return 0;
