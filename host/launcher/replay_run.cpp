@@ -72,11 +72,10 @@ int replaySession(const HostOptions& options) {
     try {
         recorded = replay::readTraceFile(options.replayPath);
     } catch (const replay::TraceError& error) {
-        if (error.line() > 0)
-            std::fprintf(stderr, "hadrek: cannot replay %s: line %d: %s\n", options.replayPath.c_str(), error.line(),
-                         error.what());
-        else
-            std::fprintf(stderr, "hadrek: cannot replay %s: %s\n", options.replayPath.c_str(), error.what());
+        const std::string where = error.line() > 0 ? "line " + std::to_string(error.line()) + ": " : "";
+        const std::string message = "cannot replay " + options.replayPath + ": " + where + error.what();
+        std::fprintf(stderr, "hadrek: %s\n", message.c_str());
+        context().log.write({{"event", "error"}, {"message", message}, {"line", error.line()}});
         return kExitUsage;
     }
     replay::Session session = replay::sessionOf(recorded);
@@ -107,6 +106,11 @@ int replaySession(const HostOptions& options) {
                 replay::readTraceFile(reinterpret_cast<const char*>(trace.u8string().c_str()));
             const replay::Fidelity f = replay::compareTraces(recorded, replayed, recordedFolder, folder);
             printReport(options.replayPath, recorded, replayed, f);
+            host.log.write({{"event", "replay"},
+                            {"crossings", recorded.crossings.size()},
+                            {"compared", f.compared},
+                            {"differences", f.differences},
+                            {"parted", f.parted}});
             result = f.clean() ? kExitOk : 1;
         } catch (const replay::TraceError& error) {
             std::fprintf(stderr, "hadrek: the replay left no trace to compare: %s\n", error.what());
