@@ -120,9 +120,14 @@ void wywolanie(Slot slot, const R* wynik, A... argumenty) {
         }(argumenty),
         ...);
     l.surowe("]");
+    // A text answer is the plug-in's own buffer handed back, which "out"
+    // shows; it may hold no terminator inside its room.
     if (wynik) {
         l.pole("result");
-        argument(l, *wynik);
+        if constexpr (std::is_pointer_v<R>)
+            l.wskaznik(reinterpret_cast<const void*>(*wynik));
+        else
+            argument(l, *wynik);
     }
     l.pole("out");
     l.surowe("[");
