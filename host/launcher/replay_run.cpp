@@ -9,6 +9,7 @@
 
 #include "host/core/context.hpp"
 #include "host/core/utf8_path.hpp"
+#include "host/data/data_in_use.hpp"
 #include "host/data/recorded_ranges.hpp"
 #include "host/launcher/life_cycle.hpp"
 #include "host/platform/environment.hpp"
@@ -92,6 +93,9 @@ int replaySession(const HostOptions& options) {
     host.options.runs = session.runs;
     host.options.report = session.report;
     storeIniValues(session.ini);
+    data::PurchaseData rates;
+    rates.rates = std::move(session.rates);
+    data::usePurchaseData(std::move(rates));
     data::useRecordedRanges(std::move(session.ranges));
     host.replay = std::move(session.input);
     host.replay.active = true;

@@ -1,5 +1,6 @@
 #include "host/replay/session.hpp"
 
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 #include <map>
@@ -87,11 +88,31 @@ bool isHandler(const std::string& role) {
     return role == "KeyHandler" || role == "CommandHandler" || role == "RowText";
 }
 
+data::Rate& rateOf(Session& s, long long kind) {
+    for (data::Rate& r : s.rates)
+        if (r.kind == kind) return r;
+    s.rates.push_back({static_cast<std::int16_t>(kind), std::to_string(kind), 0});
+    return s.rates.back();
+}
+
+void rateSeen(Session& s, const std::string& role, const nlohmann::json& c) {
+    const nlohmann::json& args = c["args"];
+    if (role == "RateCodeText" && !c["out"].empty()) rateOf(s, number(args, 1)).code = textBytes(c["out"][0]["text"]);
+    if (role == "LineRateConversion" && args.size() == 3 && args[2].is_number() && c.contains("result") &&
+        c["result"].is_number()) {
+        const double amount = args[2].get<double>();
+        if (amount != 0)
+            rateOf(s, number(args, 1)).percent =
+                std::round((c["result"].get<double>() * 100 / amount - 100) * 1e6) / 1e6;
+    }
+}
+
 void hostCall(const Trace& trace, std::size_t i, Session& s, RangeBuilder& ranges) {
     const nlohmann::json& c = trace.crossings[i];
     const std::string& role = crossingName(c);
     const nlohmann::json& args = c["args"];
     const long long result = c.contains("result") && c["result"].is_number() ? c["result"].get<long long>() : 0;
+    rateSeen(s, role, c);
     if (role == "KeyBuild") ranges.keyBuilt(args);
     if (role == "LineKeyKind") ranges.lineKind(c);
     if (role == "CursorStartRange") ranges.started(args);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "host/core/replay_input.hpp"
+#include "host/data/rate_table.hpp"
 #include "host/data/recorded_ranges.hpp"
 #include "host/replay/trace_reader.hpp"
 
@@ -22,6 +23,9 @@ struct IniValue {
 
 struct Session {
     data::RecordedRanges ranges;
+    // The host's rate table as its answers show it: each kind's code from
+    // 52512, its percent from a conversion (52289) of an amount other than 0.
+    data::RateTable rates;
     ReplayInput input;
     std::vector<IniValue> ini;
     std::vector<std::string> entries;  // names in the output folder, the host's code page
