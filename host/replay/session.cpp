@@ -97,7 +97,10 @@ data::Rate& rateOf(Session& s, long long kind) {
 
 void rateSeen(Session& s, const std::string& role, const nlohmann::json& c) {
     const nlohmann::json& args = c["args"];
-    if (role == "RateCodeText" && !c["out"].empty()) rateOf(s, number(args, 1)).code = textBytes(c["out"][0]["text"]);
+    // No rate table holds an empty code: a host that wrote nothing shows its
+    // own behaviour, which the replay must find, not take over.
+    if (role == "RateCodeText" && !c["out"].empty() && !textBytes(c["out"][0]["text"]).empty())
+        rateOf(s, number(args, 1)).code = textBytes(c["out"][0]["text"]);
     if (role == "LineRateConversion" && args.size() == 3 && args[2].is_number() && c.contains("result") &&
         c["result"].is_number()) {
         const double amount = args[2].get<double>();
@@ -148,6 +151,7 @@ void hostCall(const Trace& trace, std::size_t i, Session& s, RangeBuilder& range
 
 Session sessionOf(const Trace& trace) {
     Session s;
+    s.rates = data::defaultRates();
     RangeBuilder ranges(s.ranges);
     // The host's calls into the plug-in made while the plug-in's own call
     // at each depth was in the host: a host call's line comes after them.

@@ -24,7 +24,8 @@ struct IniValue {
 struct Session {
     data::RecordedRanges ranges;
     // The host's rate table as its answers show it: each kind's code from
-    // 52512, its percent from a conversion (52289) of an amount other than 0.
+    // 52512, its percent from a conversion (52289) of an amount other than 0;
+    // the stand-in's own for what the trace does not show.
     data::RateTable rates;
     ReplayInput input;
     std::vector<IniValue> ini;

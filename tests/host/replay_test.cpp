@@ -95,6 +95,9 @@ TEST(ReplaySession, RecordsDialogsAndFoldersComeFromTheTrace) {
         host("CursorNext", {true}, 1),
         record("0d", 901),
         host("CursorEndRange", {true}, 0),
+        host("RateCodeText", {{{"buffer", 256}}, 3}, nullptr, {{{"arg", 0}, {"room", 256}, {"text", text("A:12")}}}),
+        host("RateCodeText", {{{"buffer", 256}}, 0}, nullptr, {{{"arg", 0}, {"room", 256}, {"text", text("")}}}),
+        host("LineRateConversion", {1, 3, 100.0}, 112.0),
         read("entry", {{"room", 260}, {"text", text("..")}}),
         read("entry", {{"room", 260}, {"text", text("notatka.txt")}}),
         leave("MenuCommand", 0),
@@ -119,6 +122,13 @@ TEST(ReplaySession, RecordsDialogsAndFoldersComeFromTheTrace) {
     ASSERT_EQ(s.input.redraws.size(), 1u);
     EXPECT_TRUE(s.input.redraws[0].empty());
     ASSERT_EQ(s.ini.size(), 1u);
+    const auto rate = [&](int kind) {
+        for (const data::Rate& r : s.rates)
+            if (r.kind == kind) return r.code + " " + std::to_string(static_cast<int>(r.percent));
+        return std::string("none");
+    };
+    EXPECT_EQ(rate(3), "A:12 12") << "a code and a percent the host's answers show";
+    EXPECT_EQ(rate(0), "23 23") << "an empty code is the host's behaviour, not its table's";
 
     moveFolder(s, "/tmp/r");
     const auto folderOf = [](const std::vector<unsigned char>& o) {
