@@ -21,8 +21,16 @@ public:
 
     template <typename... A>
     auto operator()(A... argumenty) const -> decltype(std::declval<Fn>()(argumenty...)) {
+        if (slad::wlaczony()) [[unlikely]]
+            return zeSladem(argumenty...);
+        return f_(argumenty...);
+    }
+
+private:
+    // Out of line, so the call without a trace stays as small as it was.
+    template <typename... A>
+    [[gnu::noinline]] auto zeSladem(A... argumenty) const -> decltype(std::declval<Fn>()(argumenty...)) {
         using R = decltype(f_(argumenty...));
-        if (!slad::wlaczony()) return f_(argumenty...);
         if constexpr (std::is_void_v<R>) {
             f_(argumenty...);
             slad::wywolanie<int>(S, nullptr, argumenty...);
@@ -33,7 +41,6 @@ public:
         }
     }
 
-private:
     Fn f_;
 };
 
