@@ -9,6 +9,7 @@
 
 #include "host/core/event_log.hpp"
 #include "host/core/options.hpp"
+#include "host/core/replay_input.hpp"
 #include "plugin/interface/calling.hpp"
 #include "plugin/interface/host_table.hpp"
 
@@ -31,6 +32,7 @@ struct HostContext {
     std::vector<MenuCommand> menu;
     int failableCalls = 0;
     std::map<std::uint16_t, int> failableCallsOf;  // by ordinal
+    ReplayInput replay;
 };
 
 // Counts a call of a service that can fail; true when --fail-at or

@@ -185,6 +185,11 @@ constexpr OptionRow kRows[] = {
      "print FILE, text in the host's code page (an export\n"
      "file, say), as UTF-8 and load no plug-in",
      keep<&HostOptions::showPath>},
+    {"--replay", "FILE",
+     "replay the session a KalvetZakupy trace recorded (see\n"
+     "README) against this host and print where they differ:\n"
+     "exit 0 all alike, 1 a difference, 2 a trace it cannot read",
+     keep<&HostOptions::replayPath>},
     {"--interface-version", "N", "answer N for the interface version (default {interface_version})", interfaceVersion,
      "Fault options:"},
     {"--refuse-module", "TEXT", "refuse the module, explaining with TEXT", refuseModule},

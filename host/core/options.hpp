@@ -29,6 +29,8 @@ struct HostOptions {
     std::uint64_t seed = 1;
     // Print this file of the host's code page as UTF-8 and load no plug-in.
     std::string showPath;
+    // Replay the session this trace recorded and compare it.
+    std::string replayPath;
 
     // Fault options: make the host look like another host.
     int interfaceVersion = kz::kInterfaceVersion;

@@ -11,6 +11,7 @@
 #include "host/core/utf8_path.hpp"
 #include "host/launcher/data_loading.hpp"
 #include "host/launcher/plugin_module.hpp"
+#include "host/launcher/replay_run.hpp"
 #include "host/platform/host_module.hpp"
 #include "host/registry/registry.hpp"
 #include "host/text/mazovia.hpp"
@@ -86,6 +87,8 @@ void runMenuCommand(int run) {
     host.log.write({{"event", "menu-command"}, {"run", run}, {"id", command.id}, {"result", result}});
 }
 
+}  // namespace
+
 int runPlugin(const HostOptions& options) {
     HostContext& host = context();
     prepareHostModule(options);
@@ -124,8 +127,6 @@ int runPlugin(const HostOptions& options) {
     return kExitOk;
 }
 
-}  // namespace
-
 int hostMain(const std::vector<std::string>& arguments) {
     const ParsedOptions parsed = parseOptions(arguments);
     if (parsed.help) {
@@ -155,7 +156,7 @@ int hostMain(const std::vector<std::string>& arguments) {
     loadPurchaseData(host.options);
     screen::FrontEndOptions frontEnd;
     frontEnd.keys = std::move(std::get<std::vector<screen::Key>>(script));
-    frontEnd.scripted = !host.options.keys.empty();
+    frontEnd.scripted = !host.options.keys.empty() || !host.options.replayPath.empty();
     try {
         toolkit::display().useFrontEnd(screen::makeFrontEnd(frontEnd));
     } catch (const std::exception& error) {
@@ -163,7 +164,7 @@ int hostMain(const std::vector<std::string>& arguments) {
         std::fprintf(stderr, "hadrek: %s\n", error.what());
         return kExitUsage;
     }
-    const int exitCode = runPlugin(host.options);
+    const int exitCode = host.options.replayPath.empty() ? runPlugin(host.options) : replaySession(host.options);
     toolkit::display().useFrontEnd(nullptr);
     return exitCode;
 }

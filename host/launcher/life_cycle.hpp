@@ -10,4 +10,8 @@ namespace hadrek {
 // plug-in. Returns the process's exit code.
 int hostMain(const std::vector<std::string>& arguments);
 
+struct HostOptions;
+// Load, attach, activate (or report), run the menu command, detach, unload.
+int runPlugin(const HostOptions& options);
+
 }  // namespace hadrek

@@ -2,6 +2,8 @@
 // exchange, redraw, control values and the folder picker. The toolkit does
 // the work; these are the host's entry points to it.
 #include <cstdarg>
+#include <cstdio>
+#include <cstring>
 
 #include "host/core/context.hpp"
 #include "host/platform/host_module.hpp"
@@ -14,9 +16,39 @@
 
 namespace hadrek::services {
 
+namespace {
+
+void callPlugin(void* object, const std::vector<ReplayedHandlerCall>& calls) {
+    for (const ReplayedHandlerCall& call : calls) {
+        if (call.role == "RowText")
+            toolkit::callRowText(object, call.code);
+        else
+            toolkit::callHandler(object, call.role == "KeyHandler" ? toolkit::kKeyHandler : toolkit::kCommandHandler,
+                                 call.code, call.phase);
+    }
+}
+
+// A replayed session's dialog: the user's doing as the trace shows it, the
+// host's calls into the plug-in made again in their order.
+int replayDialog(void* object, int id, void* buffer) {
+    ReplayInput& replay = context().replay;
+    if (replay.dialogs.empty()) misuse(kz::Slot::DialogRun, "ran a dialog the trace does not show");
+    const ReplayedDialog dialog = std::move(replay.dialogs.front());
+    replay.dialogs.pop_front();
+    replay.dialogObject = object;
+    callPlugin(object, dialog.calls);
+    replay.dialogObject = nullptr;
+    if (buffer && !dialog.buffer.empty()) std::memcpy(buffer, dialog.buffer.data(), dialog.buffer.size());
+    context().log.write({{"event", "dialog"}, {"id", id}, {"result", dialog.result}, {"replayed", true}});
+    return dialog.result;
+}
+
+}  // namespace
+
 // 24007: (dialog object, template block, dialog id, data buffer, one value
 // per delegate). The dialog decides how many values follow.
 int KZ_CDECL dialogRun(void* object, const void* block, int id, void* buffer, ...) {
+    if (context().replay.active) return replayDialog(object, id, buffer);
     toolkit::PreparedDialog prepared = toolkit::prepareDialog(block, id);
     // A dialog the host could not put up is left as if cancelled.
     if (injectFault(kz::Slot::DialogRun)) {
@@ -79,6 +111,13 @@ void KZ_THISCALL delegateDestroy(void* storage) { toolkit::destroyDelegate(stora
 
 // 52040: (data buffer, 1 = fields to buffer, 0 = buffer to fields).
 int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
+    if (ReplayInput& replay = context().replay; replay.active) {
+        if (fieldsToBuffer && !replay.exchanges.empty()) {
+            std::memcpy(buffer, replay.exchanges.front().data(), replay.exchanges.front().size());
+            replay.exchanges.pop_front();
+        }
+        return 0;
+    }
     toolkit::DialogWindow* dialog = toolkit::runningDialog();
     if (!dialog || dialog->buffer() != buffer) {
         context().log.write({{"event", "error"},
@@ -97,6 +136,13 @@ int KZ_CDECL dialogDataExchange(void* buffer, int fieldsToBuffer) {
 
 // 52034: (kz::kRedrawRunningDialog) draw the running dialog again.
 int KZ_CDECL dialogRedraw(int, int, int) {
+    if (ReplayInput& replay = context().replay; replay.active) {
+        if (replay.redraws.empty() || !replay.dialogObject) return 0;
+        const auto calls = std::move(replay.redraws.front());
+        replay.redraws.pop_front();
+        callPlugin(replay.dialogObject, calls);
+        return 0;
+    }
     context().log.write({{"event", "redraw"}});
     toolkit::redrawRunningDialog();
     return 0;
@@ -104,6 +150,13 @@ int KZ_CDECL dialogRedraw(int, int, int) {
 
 // 52033: the address of a control's 16-bit value; the list's is its current row.
 std::uint16_t* KZ_CDECL controlValue(int id) {
+    if (ReplayInput& replay = context().replay; replay.active) {
+        static std::uint16_t row;
+        if (replay.rows.empty()) return nullptr;
+        row = static_cast<std::uint16_t>(replay.rows.front());
+        replay.rows.pop_front();
+        return &row;
+    }
     toolkit::DialogWindow* dialog = toolkit::runningDialog();
     if (!dialog) return nullptr;
     auto& controls = dialog->controls();
@@ -118,6 +171,13 @@ std::uint16_t* KZ_CDECL controlValue(int id) {
 // 50525: (prompt, destination path of kFolderPickerCapacity bytes).
 int KZ_CDECL folderPicker(const char* prompt, char* destination) {
     if (injectFault(kz::Slot::FolderPicker)) return -1;
+    if (ReplayInput& replay = context().replay; replay.active) {
+        if (replay.picks.empty()) return -1;
+        const ReplayedPick pick = replay.picks.front();
+        replay.picks.pop_front();
+        std::snprintf(destination, kz::kFolderPickerCapacity, "%s", pick.folder.c_str());
+        return pick.result;
+    }
     return toolkit::pickFolder(prompt, destination, kz::kFolderPickerCapacity);
 }
 

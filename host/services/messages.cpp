@@ -3,6 +3,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "host/core/context.hpp"
 #include "host/services/services.hpp"
 #include "host/toolkit/message_box.hpp"
 
@@ -31,6 +32,12 @@ int KZ_CDECL stopBox(int help, const char* caption, const char* format_, int sty
 // 52023: a notice the user may tick "do not show again"; the tick sets the
 // flag's low 16 bits to 1.
 int KZ_CDECL noticeWithFlag(int kind, std::int32_t* flag, int zero, const char* text) {
+    if (ReplayInput& replay = context().replay; replay.active && !replay.noticeFlags.empty()) {
+        *flag = replay.noticeFlags.front();
+        replay.noticeFlags.pop_front();
+        context().log.write({{"event", "notice"}, {"kind", kind}, {"replayed", true}});
+        return 0;
+    }
     const auto outcome = toolkit::showBox({"notice", "", text ? text : "", true, {{"kind", kind}}});
     if (outcome.ticked) *flag = static_cast<std::int32_t>((static_cast<std::uint32_t>(*flag) & 0xFFFF0000u) | 1u);
     return 0;

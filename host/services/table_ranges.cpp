@@ -23,6 +23,14 @@ TableRange::TableRange(int table, int type, std::int32_t keyValue)
       order_(&data::headersInKeyOrder(type)),
       next_(0),
       end_(order_->size()) {
+    if (data::recordedRangesInUse()) {
+        static const std::vector<data::Record> kNone;
+        const auto* recorded = data::recordedRange(table, type, keyValue);
+        recorded_ = recorded ? recorded : &kNone;
+        next_ = 0;
+        end_ = recorded_->size();
+        return;
+    }
     if (!lines_ && keyValue == 0) return;
     const auto& documents = *documents_;
     const auto first = std::partition_point(order_->begin(), order_->end(),
@@ -34,7 +42,7 @@ TableRange::TableRange(int table, int type, std::int32_t keyValue)
 }
 
 bool TableRange::empty() const {
-    if (!lines_) return next_ == end_;
+    if (!lines_ || recorded_) return next_ == end_;
     return std::all_of(order_->begin() + next_, order_->begin() + end_,
                        [&](std::uint32_t d) { return (*documents_)[d].lines.empty(); });
 }
@@ -43,6 +51,13 @@ bool TableRange::step(std::span<unsigned char> buffer) {
     // A handle may claim another record size than the table's own; the
     // buffer is the larger of the two, and the record fills its start.
     const auto record = buffer.first(lines_ ? kz::kRozmiarTzakDok : kz::kRozmiarTzak);
+    if (recorded_) {
+        if (next_ == end_) return false;
+        const data::Record& bytes = (*recorded_)[next_++];
+        std::fill(record.begin(), record.end(), 0);
+        std::copy_n(bytes.begin(), std::min(bytes.size(), record.size()), record.begin());
+        return true;
+    }
     if (!lines_) {
         if (next_ == end_) return false;
         const std::uint32_t position = (*order_)[next_++];

@@ -15,6 +15,7 @@
 
 #include "host/data/purchase_data.hpp"
 #include "host/data/record_packing.hpp"
+#include "host/data/recorded_ranges.hpp"
 
 namespace hadrek::services {
 
@@ -47,6 +48,8 @@ private:
     // The lines of the document before next_ not yet delivered.
     const data::Line* line_ = nullptr;
     const data::Line* lineEnd_ = nullptr;
+    // In a replayed session: the range's records as the trace shows them.
+    const std::vector<data::Record>* recorded_ = nullptr;
 };
 
 }  // namespace hadrek::services

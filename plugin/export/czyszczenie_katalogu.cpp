@@ -5,6 +5,7 @@
 
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/sciezki_katalogu.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -15,8 +16,8 @@ namespace {
 // 40518, destroyed by 40519 on every path.
 class WyszukiwanieKatalogu {
 public:
-    WyszukiwanieKatalogu() { host<Slot::DirSearchConstruct>()(pamiec_.bytes); }
-    ~WyszukiwanieKatalogu() { host<Slot::DirSearchDestroy>()(pamiec_.bytes); }
+    WyszukiwanieKatalogu() { wolajHosta<Slot::DirSearchConstruct>()(pamiec_.bytes); }
+    ~WyszukiwanieKatalogu() { wolajHosta<Slot::DirSearchDestroy>()(pamiec_.bytes); }
     WyszukiwanieKatalogu(const WyszukiwanieKatalogu&) = delete;
     WyszukiwanieKatalogu& operator=(const WyszukiwanieKatalogu&) = delete;
 
@@ -28,6 +29,7 @@ public:
         const unsigned char* pole = pamiec_.bytes + kDirSearchName;
         const void* koniec = std::memchr(pole, '\0', kDirSearchNameRoom);
         if (!koniec) return false;
+        slad::odczytTekstu("entry", reinterpret_cast<const char*>(pole), kDirSearchNameRoom);
         std::memcpy(nazwa, pole, static_cast<std::size_t>(static_cast<const unsigned char*>(koniec) - pole) + 1);
         return true;
     }
@@ -79,18 +81,18 @@ void usunWyszukane(const char* katalog, UsunPlik usun) {
     char wzorzec[kMiejsceNaSciezke];
     if (!zlozSciezke(wzorzec, katalog, texts::kWszystkiePliki.c_str())) return;
     WyszukiwanieKatalogu szukanie;
-    if (host<Slot::DirSearchFirst>()(wzorzec, szukanie.adres(), kDirSearchPlainFiles) != kDirSearchOpened) return;
+    if (wolajHosta<Slot::DirSearchFirst>()(wzorzec, szukanie.adres(), kDirSearchPlainFiles) != kDirSearchOpened) return;
     // Closed (40505) before the object is destroyed, however the walk ends.
     struct Zamkniecie {
         void* szukanie;
-        ~Zamkniecie() { host<Slot::DirSearchEnd>()(szukanie); }
+        ~Zamkniecie() { wolajHosta<Slot::DirSearchEnd>()(szukanie); }
     } zamkniecie{szukanie.adres()};
 
     // Some hosts' search hands the first entry over as it opens, others
     // only with the first step; the object held no name before.
     Usuwanie usuwanie(katalog, usun);
     usuwanie.wpis(szukanie);
-    while (host<Slot::DirSearchNext>()(szukanie.adres()) == kDirSearchYielded) usuwanie.wpis(szukanie);
+    while (wolajHosta<Slot::DirSearchNext>()(szukanie.adres()) == kDirSearchYielded) usuwanie.wpis(szukanie);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
 namespace kz {
@@ -13,9 +14,9 @@ namespace kz {
 class Delegat {
 public:
     Delegat(void* obiekt, Slot dyspozytor) {
-        host<Slot::DelegateMake>()(pamiec_.bytes, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
+        wolajHosta<Slot::DelegateMake>()(pamiec_.bytes, obiekt, kz_hostSlots[static_cast<unsigned>(dyspozytor)]);
     }
-    ~Delegat() { host<Slot::DelegateDestroy>()(pamiec_.bytes); }
+    ~Delegat() { wolajHosta<Slot::DelegateDestroy>()(pamiec_.bytes); }
     Delegat(const Delegat&) = delete;
     Delegat& operator=(const Delegat&) = delete;
 

@@ -1,6 +1,7 @@
 // The document filter, for the scan and again for the writing step.
 #include <cstring>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
@@ -22,7 +23,7 @@ char* wSlocie(char (&tekst)[N]) {
 
 template <std::size_t N>
 void zlozFiltr(char (&filtr)[N]) {
-    host<Slot::CaseFold>()(wSlocie(filtr));
+    wolajHosta<Slot::CaseFold>()(wSlocie(filtr));
 }
 
 }  // namespace
@@ -32,8 +33,8 @@ int CZrobListeDokumentow::filtrujDokument(const void* rekord) {
         czytajPole<std::int32_t>(rekord, tzak::kDrugiIdDokumentu) == 0)
         return 1;
     const char* data = adresPola(rekord, tzak::kDataWystawienia);
-    if (host<Slot::DateCompare>()(data, wSlocie(opcje_.okresOd)) < 0) return 1;
-    if (host<Slot::DateCompare>()(data, wSlocie(opcje_.okresDo)) > 0) return 1;
+    if (wolajHosta<Slot::DateCompare>()(data, wSlocie(opcje_.okresOd)) < 0) return 1;
+    if (wolajHosta<Slot::DateCompare>()(data, wSlocie(opcje_.okresDo)) > 0) return 1;
 
     // Working copies: the record stays as the host keeps it.
     char nazwa[tzak::kNazwaKontrahenta.room];
@@ -42,9 +43,9 @@ int CZrobListeDokumentow::filtrujDokument(const void* rekord) {
     kopiujTekst(nazwa, rekord, tzak::kNazwaKontrahenta);
     kopiujTekst(adres, rekord, tzak::kAdresKontrahenta);
     kopiujTekst(symbol, rekord, tzak::kSymbolKontrahenta);
-    host<Slot::CaseFold>()(nazwa);
-    host<Slot::CaseFold>()(adres);
-    host<Slot::CaseFold>()(symbol);
+    wolajHosta<Slot::CaseFold>()(nazwa);
+    wolajHosta<Slot::CaseFold>()(adres);
+    wolajHosta<Slot::CaseFold>()(symbol);
     zlozFiltr(opcje_.filtrNazwy);
     zlozFiltr(opcje_.filtrAdresu);
     zlozFiltr(opcje_.filtrSymbolu);

@@ -3,6 +3,7 @@
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/komunikaty.hpp"
 #include "plugin/export/przerysowanie.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
@@ -15,21 +16,22 @@ namespace {
 
 // The options key holds the identifier field sixth, before the branch code.
 int dostepDoOpcji(int operacja, OpcjeEksportu& o) {
-    return host<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
-                                   texts::kKluczOpcje.c_str(), kFormatOpcji.c_str(), o.okresOd, o.okresDo, o.filtrNazwy,
-                                   o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora, o.kodPlacowki,
-                                   o.katalogWyjsciowy);
+    return wolajHosta<Slot::IniAccess>()(texts::kPlikIni.c_str(), operacja, texts::kSekcjaIni.c_str(),
+                                         texts::kKluczOpcje.c_str(), kFormatOpcji.c_str(), o.okresOd, o.okresDo,
+                                         o.filtrNazwy, o.filtrAdresu, o.filtrSymbolu, o.poleIdentyfikatora,
+                                         o.kodPlacowki, o.katalogWyjsciowy);
 }
 
 }  // namespace
 
 int CZrobListeDokumentow::krokOpcji() {
-    dostepDoOpcji(kIniReadRecord, opcje_);
+    if (dostepDoOpcji(kIniReadRecord, opcje_) == 0) slad::odczytBajtow("options", &opcje_, sizeof opcje_);
     std::uint16_t wynik;
     {
         Delegat delegat(this, Slot::DispatchOptions);
         wynik = static_cast<std::uint16_t>(
-            host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji, &opcje_, delegat.wartosc()));
+            wolajHosta<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogOpcji, &opcje_, delegat.wartosc()));
+        slad::odczytBajtow("options", &opcje_, sizeof opcje_);
     }
     if (wynik != kPrzyciskOk) return 1;
     dostepDoOpcji(kIniWriteRecord, opcje_);
@@ -38,8 +40,8 @@ int CZrobListeDokumentow::krokOpcji() {
     // the user mends just that field before any document is listed and
     // before the folder is touched.
     if (const char znak = znakRozdzielajacy(opcje_.kodPlacowki, sizeof opcje_.kodPlacowki)) {
-        host<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kZlaPlacowka.c_str(), kOknoKomunikatu,
-                                       nazwaZnaku(znak));
+        wolajHosta<Slot::MessageBoxFormat>()(texts::kTytulBlad.c_str(), texts::kZlaPlacowka.c_str(), kOknoKomunikatu,
+                                             nazwaZnaku(znak));
         return 1;
     }
     return 0;
@@ -47,11 +49,13 @@ int CZrobListeDokumentow::krokOpcji() {
 
 int CZrobListeDokumentow::obsluzPolecenie(std::uint16_t polecenie, std::uint16_t faza) {
     if (faza != kFazaDzialania || polecenie != kPrzyciskWybierz) return 0;
-    host<Slot::DialogDataExchange>()(&opcje_, kFieldsToBuffer);
-    if (host<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0) return kWyborAnulowany;
+    wolajHosta<Slot::DialogDataExchange>()(&opcje_, kFieldsToBuffer);
+    slad::odczytBajtow("options", &opcje_, sizeof opcje_);
+    if (wolajHosta<Slot::FolderPicker>()(texts::kWybierzFolder.c_str(), opcje_.katalogWyjsciowy) < 0)
+        return kWyborAnulowany;
     // Ended here too: a picker that fills the field may leave no NUL.
     opcje_.katalogWyjsciowy[sizeof opcje_.katalogWyjsciowy - 1] = '\0';
-    host<Slot::DialogDataExchange>()(&opcje_, kBufferToFields);
+    wolajHosta<Slot::DialogDataExchange>()(&opcje_, kBufferToFields);
     przerysujDialog();
     return kPolecenieObsluzone;
 }

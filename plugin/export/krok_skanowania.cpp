@@ -7,6 +7,7 @@
 #include "plugin/export/komunikaty.hpp"
 #include "plugin/export/kursor_tabeli.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 
 namespace kz {
@@ -20,8 +21,8 @@ enum class Dodanie { dodano, brakPamieci, listaPelna };
 
 bool powiekszListe(CZrobListeDokumentow& eksport) {
     const auto nowaPojemnosc = eksport.pojemnoscListy_ + kKrokWzrostu;
-    void* nowa = host<Slot::MemoryResize>()(eksport.listaDokumentow_,
-                                            static_cast<std::uint32_t>(nowaPojemnosc) * sizeof(PozycjaListy));
+    void* nowa = wolajHosta<Slot::MemoryResize>()(eksport.listaDokumentow_,
+                                                  static_cast<std::uint32_t>(nowaPojemnosc) * sizeof(PozycjaListy));
     if (!nowa) return false;
     eksport.listaDokumentow_ = nowa;
     eksport.pojemnoscListy_ = nowaPojemnosc;
@@ -30,8 +31,8 @@ bool powiekszListe(CZrobListeDokumentow& eksport) {
 
 Dodanie dodajDokument(CZrobListeDokumentow& eksport, const void* rekord, std::int16_t typ) {
     if (eksport.liczbaDokumentow_ == kMaksDokumentow) {
-        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kListaPelna.c_str(), kOknoKomunikatu,
-                                       static_cast<int>(kMaksDokumentow));
+        wolajHosta<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kListaPelna.c_str(), kOknoKomunikatu,
+                                             static_cast<int>(kMaksDokumentow));
         return Dodanie::listaPelna;
     }
     if (eksport.liczbaDokumentow_ == eksport.pojemnoscListy_ && !powiekszListe(eksport)) {
@@ -43,7 +44,7 @@ Dodanie dodajDokument(CZrobListeDokumentow& eksport, const void* rekord, std::in
     kopiujTekst(p.numerDokumentu, rekord, tzak::kNumerDokumentu);
     kopiujTekst(p.nazwaKontrahenta, rekord, tzak::kNazwaKontrahenta);
     scalSpacje(p.nazwaKontrahenta);
-    host<Slot::DateToText>()(p.dataWystawienia, adresPola(rekord, tzak::kDataWystawienia));
+    wolajHosta<Slot::DateToText>()(p.dataWystawienia, adresPola(rekord, tzak::kDataWystawienia));
     p.dataWystawienia[sizeof p.dataWystawienia - 1] = '\0';
     p.wartoscBrutto = czytajPole<double>(rekord, tzak::kWartoscBrutto) * kDziesiecioTysieczne;
     p.idDokumentu = czytajPole<std::int32_t>(rekord, tzak::kIdDokumentu);
@@ -58,7 +59,7 @@ Dodanie dodajDokument(CZrobListeDokumentow& eksport, const void* rekord, std::in
 int CZrobListeDokumentow::krokSkanowania() {
     // Made before the table is opened, so it is destroyed on every path.
     KursorTabeli kursor;
-    void* tzak = host<Slot::TableOpen>()(kTabelaTzak);
+    void* tzak = wolajHosta<Slot::TableOpen>()(kTabelaTzak);
     if (!tzak) {
         pokazKomunikat(texts::kTytulBlad.c_str(), texts::kBladOperacjiDyskowej.c_str());
         return 1;
@@ -72,7 +73,7 @@ int CZrobListeDokumentow::krokSkanowania() {
         KluczZakresu klucz;
         // The key builder is handed the handle variable itself and may
         // change it: the range starts with what it then holds.
-        host<Slot::KeyBuild>()(typ, &tzak, klucz.bajty, 0);
+        wolajHosta<Slot::KeyBuild>()(typ, &tzak, klucz.bajty, 0);
         przejdzZakres(kursor, tzak, typ, klucz, [&] {
             if (filtrujDokument(rekord)) return true;
             const Dodanie wynik = dodajDokument(*this, rekord, typ);

@@ -5,6 +5,7 @@
 #include "plugin/export/delegat.hpp"
 #include "plugin/export/komunikaty.hpp"
 #include "plugin/export/przerysowanie.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/dialog_ids.hpp"
 #include "plugin/resources/dialog_template.hpp"
@@ -34,16 +35,17 @@ int CZrobListeDokumentow::krokWyboru() {
     {
         Delegat wiersze(this, Slot::DispatchSelectionSecond);
         Delegat klawisze(this, Slot::DispatchSelectionFirst);
-        wynik = static_cast<std::uint16_t>(host<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogWyboru, &dane,
-                                                                   klawisze.wartosc(), wiersze.wartosc()));
+        wynik = static_cast<std::uint16_t>(wolajHosta<Slot::DialogRun>()(this, dialogTemplateBlock(), kDialogWyboru,
+                                                                         &dane, klawisze.wartosc(), wiersze.wartosc()));
     }
     return wynik == kPrzyciskOk ? 0 : 1;
 }
 
 int CZrobListeDokumentow::obsluzKlawisz(std::uint16_t kod, std::uint16_t faza) {
     if (faza != kFazaDzialania || (kod != kKlawiszIns && kod != kKlawiszCtrlIns)) return 0;
-    std::uint16_t* biezacy = host<Slot::ControlValue>()(kListaDokumentow);
+    std::uint16_t* biezacy = wolajHosta<Slot::ControlValue>()(kListaDokumentow);
     const int wiersz = biezacy ? *biezacy : -1;
+    if (biezacy) slad::odczytLiczby("row", wiersz);
     // A row outside the list has no document to mark.
     if (wiersz >= 0 && wiersz < liczbaDokumentow_) {
         PozycjaListy* lista = pozycje();

@@ -11,11 +11,13 @@
 #include <iterator>
 
 #include "plugin/export/czyszczenie_katalogu.hpp"
+#include "plugin/export/data_wystawienia.hpp"
 #include "plugin/export/komunikaty.hpp"
 #include "plugin/export/kursor_tabeli.hpp"
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/podzial_okresow.hpp"
 #include "plugin/export/sciezki_katalogu.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/wybrane_dokumenty.hpp"
 #include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
@@ -71,7 +73,7 @@ public:
     bool zamknij() {
         void* strumien = strumienPliku(eksport_.plikWyjsciowy_);
         eksport_.plikWyjsciowy_ = 0;
-        return host<Slot::StreamClose>()(strumien) != kStreamCloseFailed;
+        return wolajHosta<Slot::StreamClose>()(strumien) != kStreamCloseFailed;
     }
 
 private:
@@ -89,9 +91,9 @@ struct ZapisDokumentu {
 // The folder, then the file's name as a component of its own. Each copy is
 // ended here as well: a host's copy that fills its limit may leave no NUL.
 void zlozSciezkePliku(char (&sciezka)[kMiejsceNaSciezke], const char* katalog, const char* nazwa) {
-    host<Slot::BoundedCopy>()(sciezka, katalog, static_cast<int>(kDlugoscKatalogu));
+    wolajHosta<Slot::BoundedCopy>()(sciezka, katalog, static_cast<int>(kDlugoscKatalogu));
     sciezka[kDlugoscKatalogu] = '\0';
-    host<Slot::PathAppendName>()(sciezka, nazwa);
+    wolajHosta<Slot::PathAppendName>()(sciezka, nazwa);
     sciezka[sizeof sciezka - 1] = '\0';
 }
 
@@ -112,10 +114,10 @@ ZapisDokumentu zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow&
     bool caly = true;
     {
         PlikDokumentu plik(eksport, strumien);
-        const int rodzajKlucza = host<Slot::LineKeyKind>()(rodzaj.typ);
+        const int rodzajKlucza = wolajHosta<Slot::LineKeyKind>()(rodzaj.typ);
         KluczZakresu klucz;
-        host<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
-                               czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
+        wolajHosta<Slot::KeyBuild>()(rodzajKlucza, nullptr, klucz.bajty,
+                                     czytajPole<std::int32_t>(tabele.naglowek, tzak::kIdDokumentu));
         const PolaDokumentu dokument = eksport.polaDokumentu(rodzaj.typ, tabele.naglowek);
         przejdzZakres(tabele.kursorPozycji, tabele.tzakDok, rodzajKlucza, klucz, [&] {
             ++zapis.linie;
@@ -146,13 +148,13 @@ public:
     explicit DniWybranych(std::int32_t liczba) {
         if (liczba <= kMaksPlikow) return;
         const auto rozmiar = static_cast<std::uint32_t>(liczba) * sizeof(std::int32_t);
-        klucze_ = static_cast<std::int32_t*>(host<Slot::MemoryResize>()(nullptr, rozmiar));
+        klucze_ = static_cast<std::int32_t*>(wolajHosta<Slot::MemoryResize>()(nullptr, rozmiar));
         if (!klucze_) return;
         liczba_ = liczba;
         std::fill_n(klucze_, liczba_, kBrakDnia);
     }
     ~DniWybranych() {
-        if (klucze_) host<Slot::MemoryFree>()(klucze_);
+        if (klucze_) wolajHosta<Slot::MemoryFree>()(klucze_);
     }
     DniWybranych(const DniWybranych&) = delete;
     DniWybranych& operator=(const DniWybranych&) = delete;
@@ -161,9 +163,8 @@ public:
 
     void zapamietaj(std::int32_t miejsce, int rodzaj, const unsigned char* naglowek) {
         if (!klucze_ || miejsce < 0 || miejsce >= liczba_) return;
-        std::int16_t rok = 0, miesiac = 0, dzien = 0;
-        host<Slot::DateSplit>()(adresPola(naglowek, tzak::kDataWystawienia), &rok, &miesiac, &dzien, nullptr);
-        klucze_[miejsce] = kluczDnia(rok, miesiac, dzien, rodzaj);
+        const DataWystawienia data = rozbijDateWystawienia(naglowek);
+        klucze_[miejsce] = kluczDnia(data.rok, data.miesiac, data.dzien, rodzaj);
     }
 
     // The days of the documents the passes met, cut into periods.
@@ -210,7 +211,7 @@ WynikRodzaju zapiszRodzaj(CZrobListeDokumentow& eksport, const RodzajPlikow& rod
     WynikRodzaju wynik;
     const int indeksRodzaju = static_cast<int>(&rodzaj - kRodzajePlikow);
     KluczZakresu klucz;
-    host<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
+    wolajHosta<Slot::KeyBuild>()(rodzaj.typ, nullptr, klucz.bajty, 0);
     przejdzZakres(kursorNaglowkow, tzak, rodzaj.typ, klucz, [&] {
         if (eksport.filtrujDokument(tabele.naglowek)) return true;
         const PozycjaListy* wybrany =
@@ -313,7 +314,7 @@ private:
 // the other program would misread or find empty; those past the file
 // limit, with the periods to export instead; then where the files are.
 void pokazPodsumowanie(const Wyniki& wyniki, const char* katalog, DniWybranych& dni) {
-    const auto box = host<Slot::MessageBoxFormat>();
+    const auto box = wolajHosta<Slot::MessageBoxFormat>();
     const WynikRodzaju &z = wyniki[0], &p = wyniki[1];
     const RodzajPlikow &rz = kRodzajePlikow[0], &rp = kRodzajePlikow[1];
     if (z.nieUtworzone || p.nieUtworzone)
@@ -356,8 +357,8 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
         return 0;
     }
 
-    void* tzak = host<Slot::TableOpen>()(kTabelaTzak);
-    void* tzakDok = host<Slot::TableOpen>()(kTabelaTzakDok);
+    void* tzak = wolajHosta<Slot::TableOpen>()(kTabelaTzak);
+    void* tzakDok = wolajHosta<Slot::TableOpen>()(kTabelaTzakDok);
     wyczyscKatalog(katalog);
     if (!tzak || !tzakDok) {
         pokazKomunikat(texts::kTytulBlad.c_str(), texts::kBladOperacjiDyskowejZapisu.c_str());
@@ -374,8 +375,8 @@ int CZrobListeDokumentow::wpiszDokumentyDoPliku() {
     Wyniki wyniki;
     for (std::size_t r = 0; r < std::size(kRodzajePlikow); ++r) {
         wyniki[r] = zapiszRodzaj(*this, kRodzajePlikow[r], kursorNaglowkow, tzak, tabele, dni);
-        host<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(), kOknoKomunikatu,
-                                       wyniki[r].zapisane, kRodzajePlikow[r].wyrazenie);
+        wolajHosta<Slot::MessageBoxFormat>()(texts::kTytulUwaga.c_str(), texts::kWyeksportowano.c_str(),
+                                             kOknoKomunikatu, wyniki[r].zapisane, kRodzajePlikow[r].wyrazenie);
     }
     pokazPodsumowanie(wyniki, katalog, dni);
     return 0;

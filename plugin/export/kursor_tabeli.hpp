@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
 
@@ -24,7 +25,7 @@ public:
         const std::uint32_t zero = 0;
         std::memcpy(pamiec_ + kOstatnieSlowoKursora, &zero, sizeof zero);
     }
-    ~KursorTabeli() { host<Slot::CursorDestroy>()(pamiec_); }
+    ~KursorTabeli() { wolajHosta<Slot::CursorDestroy>()(pamiec_); }
     KursorTabeli(const KursorTabeli&) = delete;
     KursorTabeli& operator=(const KursorTabeli&) = delete;
 
@@ -49,15 +50,17 @@ template <typename F>
 void przejdzZakres(KursorTabeli& kursor, void* tabela, int rodzajKlucza, KluczZakresu& klucz, F&& naRekordzie) {
     struct Koniec {
         void* kursor;
-        ~Koniec() { host<Slot::CursorEndRange>()(kursor); }
+        ~Koniec() { wolajHosta<Slot::CursorEndRange>()(kursor); }
     } koniec{kursor.adres()};
-    if (host<Slot::CursorStartRange>()(kursor.adres(), tabela, rodzajKlucza, klucz.bajty, 0, 0) == 0) return;
-    while (host<Slot::CursorNext>()(kursor.adres()) == 1)
+    if (wolajHosta<Slot::CursorStartRange>()(kursor.adres(), tabela, rodzajKlucza, klucz.bajty, 0, 0) == 0) return;
+    while (wolajHosta<Slot::CursorNext>()(kursor.adres()) == 1) {
+        slad::odczytRekordu(tabela);
         if (!naRekordzie()) return;
+    }
 }
 
 // A table just opened by 52256: prepared (52465) before any cursor uses it.
-inline void przygotujTabele(void* tabela) { host<Slot::TablePrepare>()(tabela, kPrzygotowanieTabeli); }
+inline void przygotujTabele(void* tabela) { wolajHosta<Slot::TablePrepare>()(tabela, kPrzygotowanieTabeli); }
 
 // Where the host places the current record of a range; read once per
 // operation, after the table is prepared.

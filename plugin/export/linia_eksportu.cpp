@@ -8,8 +8,10 @@
 #include <cstring>
 #include <limits>
 
+#include "plugin/export/data_wystawienia.hpp"
 #include "plugin/export/plik_eksportu.hpp"
 #include "plugin/export/scalanie_spacji.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/znaki_rozdzielajace.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 #include "plugin/interface/host_signatures.hpp"
@@ -41,7 +43,7 @@ const char* kodStawki(std::int16_t rodzaj, char (&tekstHosta)[kRateTextSize]) {
     }
     // A host that has no text for the kind may write nothing at all.
     std::memset(tekstHosta, 0, sizeof tekstHosta);
-    host<Slot::RateCodeText>()(tekstHosta, rodzaj);
+    wolajHosta<Slot::RateCodeText>()(tekstHosta, rodzaj);
     tekstHosta[sizeof tekstHosta - 1] = '\0';
     return tekstHosta;
 }
@@ -60,9 +62,8 @@ ZnakWPolu pierwszyZnakRozdzielajacy(const char* const (&teksty)[7]) {
 
 PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* naglowek) {
     PolaDokumentu dokument;
-    std::int16_t rok = 0, miesiac = 0, dzien = 0;
-    host<Slot::DateSplit>()(adresPola(naglowek, tzak::kDataWystawienia), &rok, &miesiac, &dzien, nullptr);
-    std::snprintf(dokument.data, sizeof dokument.data, texts::kFormatDaty.c_str(), rok, miesiac, dzien);
+    const DataWystawienia data = rozbijDateWystawienia(naglowek);
+    std::snprintf(dokument.data, sizeof dokument.data, texts::kFormatDaty.c_str(), data.rok, data.miesiac, data.dzien);
     kopiujTekst(dokument.numer, naglowek, tzak::kNumerDokumentu);
     dokument.znakRodzaju = typ == kTypZakup ? texts::kZnakZakupu.c_str() : texts::kZnakPZ.c_str();
     dokument.wartosciJakZapisane =
@@ -77,8 +78,9 @@ PolaDokumentu CZrobListeDokumentow::polaDokumentu(std::int16_t typ, const void* 
     static_assert(sizeof opcje_.poleIdentyfikatora == tzak::kIdentyfikatorKontrahenta.room);
     // Ended here too: a copy that fills its limit may leave no NUL.
     constexpr std::size_t kPierwszePole = sizeof opcje_.poleIdentyfikatora - 1;
-    host<Slot::BoundedCopy>()(opcje_.poleIdentyfikatora, adresPola(naglowek, tzak::kIdentyfikatorKontrahenta.offset),
-                              static_cast<int>(kPierwszePole));
+    wolajHosta<Slot::BoundedCopy>()(opcje_.poleIdentyfikatora,
+                                    adresPola(naglowek, tzak::kIdentyfikatorKontrahenta.offset),
+                                    static_cast<int>(kPierwszePole));
     opcje_.poleIdentyfikatora[kPierwszePole] = '\0';
     return dokument;
 }
@@ -91,8 +93,8 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, con
 
     double wartosc = czytajPole<double>(pozycja, tzak_dok::kWartoscPozycji);
     if (!dokument.wartosciJakZapisane)
-        wartosc = host<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
-    wartosc = host<Slot::AmountRound>()(wartosc, kRoundToHundredths);
+        wartosc = wolajHosta<Slot::LineRateConversion>()(kRateConversionNetToGross, rodzajStawki, wartosc);
+    wartosc = wolajHosta<Slot::AmountRound>()(wartosc, kRoundToHundredths);
 
     char opis[tzak_dok::kOpisPozycji.room];
     kopiujTekst(opis, pozycja, tzak_dok::kOpisPozycji);
@@ -116,7 +118,7 @@ bool CZrobListeDokumentow::wpiszLinieEksportu(const PolaDokumentu& dokument, con
         rozdzielajacy = pierwszyZnakRozdzielajacy(
             {opcje_.poleIdentyfikatora, kod, tekstDodatkowy, opis, jednostka, stawka, dokument.numer});
 
-    const int wydrukowane = host<Slot::StreamPrintf>()(
+    const int wydrukowane = wolajHosta<Slot::StreamPrintf>()(
         strumienPliku(plikWyjsciowy_), texts::kFormatLinii.c_str(), opcje_.poleIdentyfikatora, dokument.data, kod,
         tekstDodatkowy, opis,
         rodzajStawki == kRodzajStawkiOP ? texts::kZnakStawkiOP.c_str() : texts::kZnakStawki.c_str(),

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/resources/texts.hpp"
 
@@ -12,12 +13,12 @@ namespace {
 // every path; the stream taken out of it stays open.
 class PlikTymczasowy {
 public:
-    explicit PlikTymczasowy(void* strumien) { host<Slot::TempFileConstruct>()(pamiec_.bytes, strumien); }
-    ~PlikTymczasowy() { host<Slot::TempFileDestroy>()(pamiec_.bytes); }
+    explicit PlikTymczasowy(void* strumien) { wolajHosta<Slot::TempFileConstruct>()(pamiec_.bytes, strumien); }
+    ~PlikTymczasowy() { wolajHosta<Slot::TempFileDestroy>()(pamiec_.bytes); }
     PlikTymczasowy(const PlikTymczasowy&) = delete;
     PlikTymczasowy& operator=(const PlikTymczasowy&) = delete;
 
-    void* wyjmijStrumien() { return host<Slot::TempFileTakeStream>()(pamiec_.bytes); }
+    void* wyjmijStrumien() { return wolajHosta<Slot::TempFileTakeStream>()(pamiec_.bytes); }
 
 private:
     HostObjectStorage pamiec_;
@@ -30,8 +31,8 @@ void nazwaPlikuEksportu(char (&nazwa)[kMiejsceNaNazwePliku], char litera, int nu
 }
 
 void* otworzPlikEksportu(const char* sciezka) {
-    void* otwarty = host<Slot::FileOpen>()(sciezka, texts::kTrybPlikuEksportu.c_str(), kFileOpenSharing, 0,
-                                           kFileOpenBuffering, 0, 0, 0, 0);
+    void* otwarty = wolajHosta<Slot::FileOpen>()(sciezka, texts::kTrybPlikuEksportu.c_str(), kFileOpenSharing, 0,
+                                                 kFileOpenBuffering, 0, 0, 0, 0);
     PlikTymczasowy tymczasowy(otwarty);
     return tymczasowy.wyjmijStrumien();
 }

@@ -2,13 +2,14 @@
 // again before the host goes on.
 #pragma once
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
 namespace kz {
 
 // 52034 with the one request the host knows.
 inline void przerysujDialog() {
-    host<Slot::DialogRedraw>()(kRedrawRunningDialog.window, kRedrawRunningDialog.flags, kRedrawRunningDialog.now);
+    wolajHosta<Slot::DialogRedraw>()(kRedrawRunningDialog.window, kRedrawRunningDialog.flags, kRedrawRunningDialog.now);
 }
 
 }  // namespace kz

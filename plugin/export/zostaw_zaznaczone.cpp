@@ -4,6 +4,7 @@
 
 #include "plugin/export/kolejnosc_listy.hpp"
 #include "plugin/export/komunikaty.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/export/zrob_liste_dokumentow.hpp"
 
 namespace kz {
@@ -17,8 +18,8 @@ int CZrobListeDokumentow::zostawZaznaczone() {
     liczbaDokumentow_ = zaznaczone;
     if (zaznaczone == 0) return 0;
 
-    void* nowa =
-        host<Slot::MemoryResize>()(listaDokumentow_, static_cast<std::uint32_t>(zaznaczone) * sizeof(PozycjaListy));
+    void* nowa = wolajHosta<Slot::MemoryResize>()(listaDokumentow_,
+                                                  static_cast<std::uint32_t>(zaznaczone) * sizeof(PozycjaListy));
     if (!nowa) {
         pokazBladAlokacji();
         return 0;

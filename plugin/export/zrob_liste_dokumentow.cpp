@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "plugin/export/slad.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
+#include "plugin/interface/dialog_ids.hpp"
 #include "plugin/interface/host_signatures.hpp"
 
 extern "C" {
@@ -15,21 +18,25 @@ namespace {
 
 // The host calls the table's entries as member functions: `this` in ECX.
 void* KZ_THISCALL usunObiekt(CZrobListeDokumentow* self, unsigned flagi) {
+    slad::Wejscie wejscie("DeletingDestructor", flagi);
     self->rozbierz();
     if (flagi & 1) ::operator delete(self);
-    return self;
+    return wejscie.wynik(static_cast<void*>(self));
 }
 
 int KZ_THISCALL obslugaKlawisza(CZrobListeDokumentow* self, std::uint16_t kod, std::uint16_t faza) {
-    return self->obsluzKlawisz(kod, faza);
+    slad::Wejscie wejscie("KeyHandler", kod, faza);
+    return wejscie.wynik(self->obsluzKlawisz(kod, faza));
 }
 
 int KZ_THISCALL obslugaPolecenia(CZrobListeDokumentow* self, std::uint16_t polecenie, std::uint16_t faza) {
-    return self->obsluzPolecenie(polecenie, faza);
+    slad::Wejscie wejscie("CommandHandler", polecenie, faza);
+    return wejscie.wynik(self->obsluzPolecenie(polecenie, faza));
 }
 
 std::intptr_t KZ_THISCALL dostawcaWierszy(CZrobListeDokumentow* self, int wiersz, int) {
-    return self->podajWiersz(wiersz);
+    slad::Wejscie wejscie("RowText", wiersz);
+    return wejscie.wynikWiersza(wiersz, self->podajWiersz(wiersz), kPytanieOLiczbe);
 }
 
 // The slot jumps by slot, so an inherited entry finds its jump by role.
@@ -64,7 +71,7 @@ const void* const kTablicaMetod[kDialogTableEntries] = {
 #undef KZ_OWN_DeletingDestructor
 
 CZrobListeDokumentow::CZrobListeDokumentow() {
-    host<Slot::DialogBaseConstruct>()(this);
+    wolajHosta<Slot::DialogBaseConstruct>()(this);
     tablicaMetod_ = kTablicaMetod;
     listaDokumentow_ = nullptr;
     liczbaDokumentow_ = 0;
@@ -78,14 +85,14 @@ void CZrobListeDokumentow::rozbierz() {
     tablicaMetod_ = kTablicaMetod;
     struct NiszczenieBazy {
         CZrobListeDokumentow* obiekt;
-        ~NiszczenieBazy() { host<Slot::DialogBaseDestroy>()(obiekt); }
+        ~NiszczenieBazy() { wolajHosta<Slot::DialogBaseDestroy>()(obiekt); }
     } niszczenieBazy{this};
     if (listaDokumentow_) {
         void* lista = listaDokumentow_;
         listaDokumentow_ = nullptr;
         liczbaDokumentow_ = 0;
         pojemnoscListy_ = 0;
-        host<Slot::MemoryFree>()(lista);
+        wolajHosta<Slot::MemoryFree>()(lista);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/frame/plugin_state.hpp"
 #include "plugin/interface/host_signatures.hpp"
 #include "plugin/interface/rekordy_zakupow.hpp"
@@ -28,11 +29,12 @@ void append(TableSizeEntry* entry) {
 }
 
 std::int32_t hostRecordSize(int table) {
-    const auto open = host<Slot::TableOpen>();
+    const auto open = wolajHosta<Slot::TableOpen>();
     const void* handle = open ? open(table) : nullptr;
     if (!handle) return 0;
     std::int16_t size;
     std::memcpy(&size, static_cast<const char*>(handle) + kTableHandleRecordSize, sizeof size);
+    slad::odczytLiczby("recordSize", size);
     return size;
 }
 
@@ -54,8 +56,8 @@ int recordSizeCheck() {
 }
 
 int checksRerun() {
-    const auto accept = host<Slot::ModuleAcceptance>();
-    const auto version = host<Slot::InterfaceVersion>();
+    const auto accept = wolajHosta<Slot::ModuleAcceptance>();
+    const auto version = wolajHosta<Slot::InterfaceVersion>();
     if (!accept || accept(pluginState().module, nullptr, 0) != 0) return -1;
     if (!version || version() != kInterfaceVersion) return -1;
     return recordSizeCheck() == 0 ? 0 : -1;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "plugin/export/export_command.hpp"
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/frame/compatibility.hpp"
 #include "plugin/frame/failure_report.hpp"
 #include "plugin/frame/first_run_notice.hpp"
@@ -30,14 +31,14 @@ int attach(NotificationFunction notification, char* description) {
     // A host that lacks any function is refused before one of them is
     // called; the failure report then names what is missing.
     if (!allHostFunctionsBound()) return -1;
-    if (host<Slot::ModuleAcceptance>()(pluginState().module, nullptr, 0) != 0) return -1;
-    if (host<Slot::InterfaceVersion>()() != kInterfaceVersion) return -1;
+    if (wolajHosta<Slot::ModuleAcceptance>()(pluginState().module, nullptr, 0) != 0) return -1;
+    if (wolajHosta<Slot::InterfaceVersion>()() != kInterfaceVersion) return -1;
     if (recordSizeCheck() != 0) return -1;
     return 0;
 }
 
 int detach() {
-    if (const auto remove = host<Slot::MenuRemoveCommand>()) remove(kMenuCommandId);
+    if (const auto remove = wolajHosta<Slot::MenuRemoveCommand>()) remove(kMenuCommandId);
     return 0;
 }
 
@@ -45,24 +46,31 @@ int detach() {
 }  // namespace kz
 
 extern "C" int KZ_STDCALL kz_attach(kz::NotificationFunction notification, char* description) {
-    return notification ? kz::attach(notification, description) : kz::detach();
+    kz::slad::Wejscie wejscie("Attach", reinterpret_cast<void*>(notification), static_cast<void*>(description));
+    return wejscie.wynik(notification ? kz::attach(notification, description) : kz::detach());
 }
 
 extern "C" int KZ_STDCALL kz_activate(int report) {
+    kz::slad::Wejscie wejscie("Activate", report);
     if (report != 0) {
         kz::failureReport();
-        return 0;
+        return wejscie.wynik(0);
     }
     // Only a host that ignored a refused attach gets here with gaps; the
     // command would reach them, so it is not offered.
-    if (!kz::allHostFunctionsBound()) return 0;
-    kz::host<kz::Slot::MenuAddCommand>()(&kz::g_menuCommand);
+    if (!kz::allHostFunctionsBound()) return wejscie.wynik(0);
+    kz::wolajHosta<kz::Slot::MenuAddCommand>()(&kz::g_menuCommand);
     kz::firstRunNotice();
-    return 0;
+    return wejscie.wynik(0);
 }
 
-extern "C" int KZ_STDCALL kz_query() { return kz::g_queryHandler ? kz::g_queryHandler() : 0; }
+extern "C" int KZ_STDCALL kz_query() {
+    kz::slad::Wejscie wejscie("Query");
+    return wejscie.wynik(kz::g_queryHandler ? kz::g_queryHandler() : 0);
+}
 
 extern "C" int KZ_STDCALL kz_queryValue(int value) {
-    return kz::g_queryValueHandler ? kz::g_queryValueHandler(value) : static_cast<int>(kz::kQueryValueAnswer);
+    kz::slad::Wejscie wejscie("QueryValue", value);
+    return wejscie.wynik(kz::g_queryValueHandler ? kz::g_queryValueHandler(value)
+                                                 : static_cast<int>(kz::kQueryValueAnswer));
 }

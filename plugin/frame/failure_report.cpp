@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "plugin/export/wolaj_hosta.hpp"
 #include "plugin/frame/compatibility.hpp"
 #include "plugin/frame/plugin_state.hpp"
 #include "plugin/interface/host_signatures.hpp"
@@ -76,7 +77,7 @@ void failureReport() {
 
     // With the box itself missing there is no one to tell; the binder has
     // already recorded the gap.
-    const auto show = host<Slot::StopBox>();
+    const auto show = wolajHosta<Slot::StopBox>();
     if (!show) return;
     auto showBuffer = [&](const char* buffer) {
         show(kStopBoxHelp, texts::kStop.c_str(), "%s", kStopBoxStyle, kStopBoxStyle2, buffer);
@@ -86,7 +87,7 @@ void failureReport() {
     if (missingFunctionText(report) != 0) return showBuffer(report);
     if (tableSizeText(report) != 0) return showBuffer(report);
 
-    const auto accept = host<Slot::ModuleAcceptance>();
+    const auto accept = wolajHosta<Slot::ModuleAcceptance>();
     if (accept && accept(state.module, report, kReportBufferSize) != 0) {
         report[kReportBufferSize - 1] = '\0';  // the host's text is not trusted to end
         return showBuffer(report);

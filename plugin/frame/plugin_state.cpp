@@ -1,5 +1,6 @@
 #include "plugin/frame/plugin_state.hpp"
 
+#include "plugin/export/slad.hpp"
 #include "plugin/interface/host_table.hpp"
 #include "plugin/interface/windows_api.hpp"
 
@@ -27,6 +28,7 @@ void earlyAttachHook(void* module) {
     GetModuleFileNameA(static_cast<HMODULE>(module), g_state.moduleFileName, sizeof g_state.moduleFileName);
     g_state.moduleFileName[sizeof g_state.moduleFileName - 1] = '\0';
     g_state.moduleBaseName = moduleBaseName(g_state.moduleFileName);
+    slad::otworz(g_state.moduleBaseName);
     if (g_state.hostModule) return;
     g_state.hostModule = GetModuleHandleA("HADREK");
     if (g_state.hostModule)

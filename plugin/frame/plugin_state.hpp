@@ -21,7 +21,8 @@ PluginState& pluginState();
 const char* moduleBaseName(const char* fileName);
 
 // Runs at process attach before the host functions are bound. Uses nothing
-// that needs the C++ runtime to be initialised.
+// that needs the C++ runtime to be initialised; the C library, a DLL of its
+// own on Windows, opens the trace file when one is asked for.
 void earlyAttachHook(void* module);
 
 }  // namespace kz

@@ -57,5 +57,32 @@ else
     fail "export files differ native and under Wine (build/*/scenario/compare-field-rules.out)"
 fi
 
+# A trace taken in one flavour replays in the other without a difference:
+# the field-rules export traced natively and under Wine, each replayed by
+# the other flavour's host.
+trace_keys='Enter Tab "20261231" F7 "  P  01 " Alt-B "scenario/trace.out" Enter F12 Ctrl-Ins F12'
+for flavour in linux win32; do
+    rm -rf "build/$flavour/scenario/trace.out" "build/$flavour/scenario/trace"
+    mkdir -p "build/$flavour/scenario/trace.out" "build/$flavour/scenario/trace"
+done
+(cd build/linux && KALVETZAKUPY_SLAD=scenario/trace/linux.jsonl ./hadrek --plugin ./KalvetZakupy.dll \
+    --config-dir scenario/trace --data ../../examples/field-rules.json --keys "$trace_keys" >/dev/null 2>&1)
+(cd build/win32 && KALVETZAKUPY_SLAD=scenario/trace/win32.jsonl wine hadrek.exe --plugin KalvetZakupy.dll \
+    --config-dir scenario/trace --data ../../examples/field-rules.json --keys "$trace_keys" >/dev/null 2>&1)
+cp build/win32/scenario/trace/win32.jsonl build/linux/scenario/trace/
+cp build/linux/scenario/trace/linux.jsonl build/win32/scenario/trace/
+if (cd build/linux && ./hadrek --plugin ./KalvetZakupy.dll --replay scenario/trace/win32.jsonl \
+    >scenario/trace/replay.txt 2>&1); then
+    pass "a trace of the Win32 DLL under Wine replays natively: $(tail -n 1 build/linux/scenario/trace/replay.txt)"
+else
+    fail "the Win32 trace does not replay natively:"; grep -v '[║╔╚]' build/linux/scenario/trace/replay.txt | tail -n 5
+fi
+if (cd build/win32 && wine hadrek.exe --plugin KalvetZakupy.dll --replay scenario/trace/linux.jsonl \
+    >scenario/trace/replay.txt 2>&1); then
+    pass "a native trace replays under Wine: $(tail -n 1 build/win32/scenario/trace/replay.txt)"
+else
+    fail "the native trace does not replay under Wine:"; grep -v '[║╔╚]' build/win32/scenario/trace/replay.txt | tail -n 5
+fi
+
 printf 'win32 checks: %d passed, %d failed\n' "$passes" "$failures"
 [ "$failures" -eq 0 ]
