@@ -107,7 +107,7 @@ ZapisDokumentu zapiszDokument(CZrobListeDokumentow& eksport, const RodzajPlikow&
     nazwaPlikuEksportu(nazwa, rodzaj.litera, numer);
     char sciezka[kMiejsceNaSciezke];
     zlozSciezkePliku(sciezka, eksport.opcje_.katalogWyjsciowy, nazwa);
-    ZapisDokumentu zapis{Zapis::NieUtworzony};
+    ZapisDokumentu zapis{Zapis::NieUtworzony, 0, {}};
     void* strumien = otworzPlikEksportu(sciezka);
     if (!strumien) return zapis;
 

@@ -179,8 +179,7 @@ std::size_t miejsceWyjscia(Slot slot, unsigned indeks, const long long* liczby, 
     }
 }
 
-void odczytRekordu(const void* tabela) {
-    if (!wlaczony()) return;
+void odczyt::rekord(const void* tabela) {
     std::int16_t rozmiar;
     std::memcpy(&rozmiar, static_cast<const unsigned char*>(tabela) + kTableHandleRecordSize, sizeof rozmiar);
     const unsigned char* rekord;
@@ -193,8 +192,7 @@ void odczytRekordu(const void* tabela) {
     l.zakoncz();
 }
 
-void odczytBajtow(const char* co, const void* adres, std::size_t ile) {
-    if (!wlaczony()) return;
+void odczyt::bajty(const char* co, const void* adres, std::size_t ile) {
     Linia l("read", co);
     l.pole("size");
     l.liczbaBezZnaku(ile);
@@ -203,16 +201,14 @@ void odczytBajtow(const char* co, const void* adres, std::size_t ile) {
     l.zakoncz();
 }
 
-void odczytLiczby(const char* co, long long wartosc) {
-    if (!wlaczony()) return;
+void odczyt::liczba(const char* co, long long wartosc) {
     Linia l("read", co);
     l.pole("value");
     l.liczba(wartosc);
     l.zakoncz();
 }
 
-void odczytTekstu(const char* co, const char* tekst, std::size_t miejsce) {
-    if (!wlaczony()) return;
+void odczyt::tekst(const char* co, const char* tekst, std::size_t miejsce) {
     Linia l("read", co);
     l.pole("room");
     l.liczbaBezZnaku(miejsce);

@@ -154,11 +154,32 @@ void wywolanie(Slot slot, const R* wynik, A... argumenty) {
     l.zakoncz();
 }
 
-// Something the host made readable and the plug-in read.
-void odczytRekordu(const void* tabela);
-void odczytBajtow(const char* co, const void* adres, std::size_t ile);
-void odczytLiczby(const char* co, long long wartosc);
-void odczytTekstu(const char* co, const char* tekst, std::size_t miejsce);
+// The lines of what the plug-in read, written only while a trace is taken.
+namespace odczyt {
+void rekord(const void* tabela);
+void bajty(const char* co, const void* adres, std::size_t ile);
+void liczba(const char* co, long long wartosc);
+void tekst(const char* co, const char* tekst, std::size_t miejsce);
+}  // namespace odczyt
+
+// Something the host made readable and the plug-in read. Inline, so that
+// without a trace a cursor step pays one test of a pointer, not a call.
+inline void odczytRekordu(const void* tabela) {
+    if (wlaczony()) [[unlikely]]
+        odczyt::rekord(tabela);
+}
+inline void odczytBajtow(const char* co, const void* adres, std::size_t ile) {
+    if (wlaczony()) [[unlikely]]
+        odczyt::bajty(co, adres, ile);
+}
+inline void odczytLiczby(const char* co, long long wartosc) {
+    if (wlaczony()) [[unlikely]]
+        odczyt::liczba(co, wartosc);
+}
+inline void odczytTekstu(const char* co, const char* tekst, std::size_t miejsce) {
+    if (wlaczony()) [[unlikely]]
+        odczyt::tekst(co, tekst, miejsce);
+}
 
 // A call of the host into the plug-in: `enter` now, `leave` with the answer.
 class Wejscie {
